@@ -1,0 +1,24 @@
+// Buckling and ultimate strength checks (ABS buckling guide) and their result rows.
+#pragma once
+
+#include "core/case.h"
+
+namespace veltar {
+
+// Plate fields PL1 and PL2: UFpb (3/3.1), UFpu (3/3.3), UFpl (3/3.5) and the
+// effective width se.
+void PlateBuckling(Case& c);
+
+// Stiffener beam-column (3/5.1), torsional buckling (3/5.3) and the deflection line.
+void StiffenerBuckling(Case& c);
+
+// Stiffness of the stiffener (3/9.1): UFst = io/IeBu.
+void StiffenerStiffness(Case& c);
+
+// Overall buckling of the panel with its girders (3/5.7): UFgbu.
+void GirderBuckling(Case& c);
+
+// Appends the buckling rows to c.Rows, advancing c.ResultRow.
+void ShowBucklingResults(Case& c);
+
+}  // namespace veltar

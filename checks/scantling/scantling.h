@@ -1,0 +1,30 @@
+// Minimum scantlings and yield checks (ABS MODU rules, Part 3) and their result rows.
+#pragma once
+
+#include "core/case.h"
+#include "profiles/tables.h"
+
+namespace veltar {
+
+// Minimum plate thickness: UFt = tmin/t.
+void PlateScantling(Case& c);
+
+// Von Mises at the panel corners A to D: UFy.
+void PlateYield(Case& c);
+
+// Von Mises at points 1 to 3 on the plate side (UFyp) and the stiffener side (UFys).
+void StiffenerYield(Case& c);
+
+// Required section modulus of the stiffener: UFsm; sets c and StiffQ.
+void StiffenerScantling(Case& c, const Tables& tables);
+
+// Girder section modulus (UFgm), depth (UFgd), web (UFgw) and tripping brackets; sets cg.
+void GirderScantling(Case& c, const Tables& tables);
+
+// c-factor captions ctext0..2 and the tab and option the window shows.
+void CFactorText(Case& c);
+
+// Appends the scantling and yield rows to c.Rows, advancing c.ResultRow.
+void ShowScantlingResults(Case& c);
+
+}  // namespace veltar

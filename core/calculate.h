@@ -1,0 +1,41 @@
+// The calculation run: every check in a fixed order, then the result list of the
+// check mode. An arithmetic fault ends the run at the faulting step, empties the
+// list and leaves the reason in FaultText.
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "core/case.h"
+#include "profiles/tables.h"
+
+namespace veltar {
+
+// Where the span warnings go: the window shows modal boxes, the CLI collects them.
+class CalcEvents {
+public:
+    virtual ~CalcEvents() = default;
+    // A warning about the input; `focusBox` names the box that should get the focus.
+    virtual void Warn(std::string_view text, std::string_view focusBox) = 0;
+};
+
+class CollectedWarnings : public CalcEvents {
+public:
+    void Warn(std::string_view text, std::string_view) override { texts.emplace_back(text); }
+    std::vector<std::string> texts;
+};
+
+void Calculate(Case& c, const Tables& tables, CalcEvents& events);
+
+// Spacing against span warnings; changes nothing.
+void CheckSpans(const Case& c, CalcEvents& events);
+
+// ssum, sm, SigxS and the ordered edge stresses of the plate fields.
+void PrepareStresses(Case& c);
+
+// Start-up after the tables are read: plate grade, stresses, stiffener section,
+// girder section, stiffener grade.
+void PrepareStartupCase(Case& c, const Tables& tables);
+
+}  // namespace veltar
