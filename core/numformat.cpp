@@ -1,0 +1,220 @@
+// Number masks and plain number text, on std::to_chars (no iostreams: a run formats
+// about a hundred numbers).
+#include "core/numformat.h"
+
+#include <algorithm>
+#include <charconv>
+#include <cmath>
+#include <cstdlib>
+
+namespace veltar {
+namespace {
+
+// The significant decimal digits of |x| (no trailing zeros) and the exponent of the
+// first one: |x| = 0.d1d2d3... * 10^(exp + 1).
+struct Digits {
+    char d[24];
+    int n = 0;
+    int exp = 0;
+};
+
+template <typename T>
+Digits DecimalDigits(T ax, int significant) {
+    Digits out;
+    char buf[48];
+    auto res = std::to_chars(buf, buf + sizeof buf - 1, ax, std::chars_format::scientific, significant - 1);
+    *res.ptr = '\0';
+    const char* p = buf;
+    for (; p < res.ptr && *p != 'e'; ++p)
+        if (*p >= '0' && *p <= '9') out.d[out.n++] = *p;
+    out.exp = std::atoi(p + 1);
+    while (out.n > 1 && out.d[out.n - 1] == '0') --out.n;
+    if (out.n == 1 && out.d[0] == '0') out.n = 0;
+    return out;
+}
+
+// Keeps `keep` leading digits, rounding half away from zero on the digit after them.
+// Returns false when nothing is left (the value rounds to zero).
+bool RoundTo(Digits& g, int keep) {
+    if (keep >= g.n) return g.n > 0;
+    bool up = keep >= 0 && g.d[keep] >= '5';
+    if (keep < 0) up = false;
+    g.n = keep < 0 ? 0 : keep;
+    if (!up) {
+        while (g.n > 0 && g.d[g.n - 1] == '0') --g.n;
+        return g.n > 0;
+    }
+    int i = g.n - 1;
+    while (i >= 0 && g.d[i] == '9') --i;
+    if (i < 0) {  // 99.95 -> 100.0: one more leading digit
+        g.d[0] = '1';
+        g.n = 1;
+        ++g.exp;
+        return true;
+    }
+    ++g.d[i];
+    g.n = i + 1;
+    return true;
+}
+
+struct Mask {
+    int intZeros = 0;   // integer digits always written
+    int intPlaces = 0;  // integer placeholders, '0' or '#'
+    int decZeros = 0;   // decimals always written
+    int decPlaces = 0;  // decimal placeholders, '0' or '#'
+    bool point = false;
+    bool exponent = false;
+    bool expSignAlways = false;
+    int expZeros = 0;
+    std::string_view suffix;  // literal characters after the number
+};
+
+Mask ParseMask(std::string_view m) {
+    Mask k;
+    size_t i = 0;
+    for (; i < m.size() && (m[i] == '0' || m[i] == '#'); ++i) {
+        ++k.intPlaces;
+        if (m[i] == '0') ++k.intZeros;
+    }
+    if (i < m.size() && m[i] == '.') {
+        k.point = true;
+        for (++i; i < m.size() && (m[i] == '0' || m[i] == '#'); ++i) {
+            ++k.decPlaces;
+            if (m[i] == '0') ++k.decZeros;
+        }
+    }
+    if (i + 1 < m.size() && (m[i] == 'E' || m[i] == 'e') && (m[i + 1] == '+' || m[i + 1] == '-')) {
+        k.exponent = true;
+        k.expSignAlways = m[i + 1] == '+';
+        for (i += 2; i < m.size() && m[i] == '0'; ++i) ++k.expZeros;
+    }
+    k.suffix = m.substr(i);
+    return k;
+}
+
+void AppendExponent(std::string& out, int e, const Mask& k) {
+    out += 'E';
+    if (e < 0)
+        out += '-';
+    else if (k.expSignAlways)
+        out += '+';
+    char buf[8];
+    auto res = std::to_chars(buf, buf + sizeof buf, std::abs(e));
+    for (int pad = k.expZeros - static_cast<int>(res.ptr - buf); pad > 0; --pad) out += '0';
+    out.append(buf, res.ptr);
+}
+
+void AppendFixed(std::string& out, Digits g, const Mask& k, char sep) {
+    RoundTo(g, g.exp + 1 + k.decPlaces);
+    // Integer digits: positions exp, exp-1, ..., 0 of the rounded value.
+    const int intDigits = g.n > 0 ? std::max(g.exp + 1, 0) : 0;
+    for (int pad = k.intZeros - intDigits; pad > 0; --pad) out += '0';
+    for (int pos = 0; pos < intDigits; ++pos) out += pos < g.n ? g.d[pos] : '0';
+    if (!k.point) return;
+    std::string frac;
+    for (int j = 1; j <= k.decPlaces; ++j) {
+        const int pos = g.exp + j;  // digit index of 10^-j
+        frac += (g.n > 0 && pos >= 0 && pos < g.n) ? g.d[pos] : '0';
+    }
+    size_t len = frac.size();
+    while (len > static_cast<size_t>(k.decZeros) && frac[len - 1] == '0') --len;
+    out += sep;
+    out.append(frac, 0, len);
+}
+
+void AppendScientific(std::string& out, Digits g, const Mask& k, char sep) {
+    const int places = std::max(k.intPlaces, 1);
+    int e = 0;
+    if (RoundTo(g, places + k.decPlaces)) e = g.exp - (places - 1);
+    for (int pos = 0; pos < places; ++pos) out += pos < g.n ? g.d[pos] : '0';
+    if (k.point) {
+        out += sep;
+        for (int j = 0; j < k.decPlaces; ++j) out += (places + j) < g.n ? g.d[places + j] : '0';
+    }
+    AppendExponent(out, e, k);
+}
+
+template <typename T>
+void AppendMasked(std::string& out, T x, std::string_view mask, char sep, int significant) {
+    const Mask k = ParseMask(mask);
+    if (std::signbit(x) && x != 0) out += '-';
+    const Digits g = DecimalDigits(std::fabs(x), significant);
+    if (k.exponent)
+        AppendScientific(out, g, k, sep);
+    else
+        AppendFixed(out, g, k, sep);
+    out += k.suffix;
+}
+
+template <typename T>
+std::string Plain(T x, char sep, int significant) {
+    std::string out;
+    if (x == 0) return "0";
+    if (std::signbit(x)) out += '-';
+    const Digits g = DecimalDigits(std::fabs(x), significant);
+    if (g.exp <= -5 || g.exp >= significant) {
+        out += g.d[0];
+        if (g.n > 1) {
+            out += sep;
+            out.append(g.d + 1, g.d + g.n);
+        }
+        Mask k;
+        k.expSignAlways = true;
+        k.expZeros = 2;
+        AppendExponent(out, g.exp, k);
+        return out;
+    }
+    if (g.exp < 0) {
+        out += '0';
+        out += sep;
+        for (int z = -1; z > g.exp; --z) out += '0';
+        out.append(g.d, g.d + g.n);
+        return out;
+    }
+    for (int pos = 0; pos <= g.exp; ++pos) out += pos < g.n ? g.d[pos] : '0';
+    if (g.n > g.exp + 1) {
+        out += sep;
+        out.append(g.d + g.exp + 1, g.d + g.n);
+    }
+    return out;
+}
+
+}  // namespace
+
+void AppendFormat(std::string& out, double x, std::string_view mask, char sep) {
+    AppendMasked(out, x, mask, sep, 15);
+}
+
+void AppendFormat(std::string& out, float x, std::string_view mask, char sep) {
+    AppendMasked(out, x, mask, sep, 7);
+}
+
+std::string Format(double x, std::string_view mask, char sep) {
+    std::string out;
+    AppendFormat(out, x, mask, sep);
+    return out;
+}
+
+std::string Format(float x, std::string_view mask, char sep) {
+    std::string out;
+    AppendFormat(out, x, mask, sep);
+    return out;
+}
+
+std::string Format(Real x, std::string_view mask, char sep) {
+    if (x.kind() == Real::Kind::Single) return Format(static_cast<float>(static_cast<double>(x)), mask, sep);
+    return Format(static_cast<double>(x), mask, sep);
+}
+
+std::string Format(int x, std::string_view mask, char sep) { return Format(static_cast<double>(x), mask, sep); }
+
+std::string PlainText(float x, char sep) { return Plain(x, sep, 7); }
+
+std::string PlainText(double x, char sep) { return Plain(x, sep, 15); }
+
+std::string PlainText(Real x, char sep) {
+    if (x.kind() == Real::Kind::Single) return PlainText(static_cast<float>(static_cast<double>(x)), sep);
+    return PlainText(static_cast<double>(x), sep);
+}
+
+}  // namespace veltar
