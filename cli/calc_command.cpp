@@ -1,0 +1,115 @@
+// calc: load the default case or a project file as File/Open does, run the
+// calculation, print the result list or the JSON contract. save: write the default case.
+#include "cli/calc_command.h"
+
+#include <unistd.h>
+
+#include <cstdio>
+#include <iostream>
+#include <string>
+
+#include "cli/common.h"
+#include "cli/json_output.h"
+#include "cli/list_output.h"
+#include "core/calculate.h"
+#include "files/projectfile.h"
+
+namespace veltar::cli {
+namespace {
+
+struct CalcOptions {
+    std::string file;
+    std::string dataDir;
+    int mode = 3;
+    bool deform = false;
+    bool json = false;
+};
+
+bool ParseCalcOptions(int argc, char** argv, CalcOptions& o) {
+    for (int i = 0; i < argc; ++i) {
+        const std::string a = argv[i];
+        if (a == "--json") {
+            o.json = true;
+        } else if (a == "--deform") {
+            o.deform = true;
+        } else if (a == "--data" && i + 1 < argc) {
+            o.dataDir = argv[++i];
+        } else if (a == "--mode" && i + 1 < argc) {
+            const std::string m = argv[++i];
+            if (m != "1" && m != "2" && m != "3") return false;
+            o.mode = m[0] - '0';
+        } else if (!a.empty() && a[0] != '-' && o.file.empty()) {
+            o.file = a;
+        } else {
+            return false;
+        }
+    }
+    return true;
+}
+
+int Fail(const std::string& message) {
+    std::fprintf(stderr, "veltar-cli: %s\n", message.c_str());
+    return kExitFileError;
+}
+
+// The start-up default case, with its tables' grades and sections applied.
+void StartupCase(Case& c, const Tables& tables) {
+    c.AppPath = ExeDir();
+    NewCase(c);
+    PrepareStartupCase(c, tables);
+}
+
+}  // namespace
+
+int RunCalc(int argc, char** argv) {
+    CalcOptions o;
+    if (!ParseCalcOptions(argc, argv, o)) {
+        std::fprintf(stderr, "usage: veltar-cli calc [FILE.velta] [--data DIR] [--mode 1|2|3] [--deform] [--json]\n");
+        return kExitUsage;
+    }
+    Tables tables;
+    if (Status s = LoadTables(o.dataDir, tables); !s) return Fail(s.message);
+    Case c;
+    StartupCase(c, tables);
+    if (!o.file.empty()) {
+        if (Status s = ReadProjectFile(c, tables, o.file); !s) return Fail(s.message);
+        RecalculateOpened(c, tables);
+    }
+    c.CheckMode = static_cast<i16>(o.mode);
+    c.InclDeform = o.deform ? 1 : 0;
+    CollectedWarnings warnings;
+    Calculate(c, tables, warnings);
+    if (o.json) {
+        std::cout << CaseJson(c, warnings.texts);
+        return kExitOk;
+    }
+    for (const std::string& w : warnings.texts) std::fprintf(stderr, "warning:%s\n", w.c_str());
+    std::cout << ListText(c, isatty(STDOUT_FILENO) != 0);
+    return kExitOk;
+}
+
+int RunSave(int argc, char** argv) {
+    std::string dataDir, file;
+    bool usage = false;
+    for (int i = 0; i < argc && !usage; ++i) {
+        const std::string a = argv[i];
+        if (a == "--data" && i + 1 < argc)
+            dataDir = argv[++i];
+        else if (file.empty() && !a.empty() && a[0] != '-')
+            file = a;
+        else
+            usage = true;
+    }
+    if (usage || file.empty()) {
+        std::fprintf(stderr, "usage: veltar-cli save FILE.velta [--data DIR]\n");
+        return kExitUsage;
+    }
+    Tables tables;
+    if (Status s = LoadTables(dataDir, tables); !s) return Fail(s.message);
+    Case c;
+    StartupCase(c, tables);
+    if (Status s = WriteProjectFile(c, file); !s) return Fail(s.message);
+    return kExitOk;
+}
+
+}  // namespace veltar::cli

@@ -1,0 +1,167 @@
+// JSON writer for the case: numbers with 17 significant digits so they read back exactly.
+#include "cli/json_output.h"
+
+#include <array>
+#include <charconv>
+#include <cmath>
+#include <cstdio>
+
+#include "core/fields.h"
+
+namespace veltar::cli {
+namespace {
+
+struct NamedLine {
+    const char* name;
+    ResultLine Case::*line;
+};
+
+constexpr std::array<NamedLine, 17> kLines{{
+    {"PlateBucklingLine", &Case::PlateBucklingLine},
+    {"PlateUltimateLine", &Case::PlateUltimateLine},
+    {"PlateLateralLine", &Case::PlateLateralLine},
+    {"StiffBeamColumnLine", &Case::StiffBeamColumnLine},
+    {"StiffTorsionLine", &Case::StiffTorsionLine},
+    {"StiffStiffnessLine", &Case::StiffStiffnessLine},
+    {"StiffDeformationLine", &Case::StiffDeformationLine},
+    {"GirderLine", &Case::GirderLine},
+    {"PlateScantlingLine", &Case::PlateScantlingLine},
+    {"PlateYieldLine", &Case::PlateYieldLine},
+    {"StiffYieldPLine", &Case::StiffYieldPLine},
+    {"StiffYieldSLine", &Case::StiffYieldSLine},
+    {"StiffSMLine", &Case::StiffSMLine},
+    {"GirderSMLine", &Case::GirderSMLine},
+    {"GirderDepthLine", &Case::GirderDepthLine},
+    {"GirderWebLine", &Case::GirderWebLine},
+    {"TrippingLine", &Case::TrippingLine},
+}};
+
+struct NamedText {
+    const char* name;
+    std::string Case::*text;
+};
+
+constexpr std::array<NamedText, 8> kTexts{{
+    {"PlateYieldNote", &Case::PlateYieldNote},
+    {"WebRatioText", &Case::WebRatioText},
+    {"FlangeRatioText", &Case::FlangeRatioText},
+    {"ctext0", &Case::ctext0},
+    {"ctext1", &Case::ctext1},
+    {"ctext2", &Case::ctext2},
+    {"stiffprof", &Case::stiffprof},
+    {"girdprof", &Case::girdprof},
+}};
+
+void Number(std::string& out, double x) {
+    if (!std::isfinite(x)) {
+        out += "null";
+        return;
+    }
+    char buf[32];
+    auto res = std::to_chars(buf, buf + sizeof buf, x, std::chars_format::general, 17);
+    out.append(buf, res.ptr);
+}
+
+void String(std::string& out, const std::string& s) {
+    out += '"';
+    for (unsigned char ch : s) {
+        if (ch == '"' || ch == '\\') {
+            out += '\\';
+            out += static_cast<char>(ch);
+        } else if (ch < 0x20) {
+            char buf[8];
+            std::snprintf(buf, sizeof buf, "\\u%04x", ch);
+            out += buf;
+        } else {
+            out += static_cast<char>(ch);
+        }
+    }
+    out += '"';
+}
+
+void Key(std::string& out, const char* name, bool& first) {
+    out += first ? "\n    " : ",\n    ";
+    first = false;
+    String(out, name);
+    out += ": ";
+}
+
+void Line(std::string& out, const ResultLine& line) {
+    out += "{\"Title\": ";
+    String(out, line.Title);
+    out += ", \"Formula\": ";
+    String(out, line.Formula);
+    out += ", \"Value\": ";
+    String(out, line.Value);
+    out += ", \"Reference\": ";
+    String(out, line.Reference);
+    out += ", \"Colour\": ";
+    out += std::to_string(line.Colour);
+    out += '}';
+}
+
+const char* StyleName(RowStyle style) {
+    switch (style) {
+        case RowStyle::Heading: return "heading";
+        case RowStyle::Result: return "result";
+        case RowStyle::Error: return "error";
+        case RowStyle::Note: break;
+    }
+    return "note";
+}
+
+void Row(std::string& out, const ListRow& row) {
+    out += "{\"style\": ";
+    String(out, StyleName(row.style));
+    out += ", \"text\": ";
+    String(out, row.text);
+    out += ", \"value\": ";
+    String(out, row.value);
+    out += ", \"reference\": ";
+    String(out, row.reference);
+    out += ", \"colour\": ";
+    out += std::to_string(row.colour);
+    out += '}';
+}
+
+}  // namespace
+
+std::string CaseJson(const Case& c, const std::vector<std::string>& messages) {
+    std::string out = "{\n  \"fields\": {";
+    bool first = true;
+    for (const NumericField& f : CaseNumericFields()) {
+        Key(out, f.name, first);
+        Number(out, f.get(c));
+    }
+    out += "\n  },\n  \"lines\": {";
+    first = true;
+    for (const NamedLine& l : kLines) {
+        Key(out, l.name, first);
+        Line(out, c.*(l.line));
+    }
+    out += "\n  },\n  \"texts\": {";
+    first = true;
+    for (const NamedText& t : kTexts) {
+        Key(out, t.name, first);
+        String(out, c.*(t.text));
+    }
+    out += "\n  },\n  \"rows\": [";
+    for (size_t i = 0; i < c.Rows.size(); ++i) {
+        out += i == 0 ? "\n    " : ",\n    ";
+        Row(out, c.Rows[i]);
+    }
+    out += "\n  ],\n  \"messages\": [";
+    for (size_t i = 0; i < messages.size(); ++i) {
+        if (i > 0) out += ", ";
+        String(out, messages[i]);
+    }
+    out += "],\n  \"fault\": ";
+    if (c.FaultText.empty())
+        out += "null";
+    else
+        String(out, c.FaultText);
+    out += "\n}\n";
+    return out;
+}
+
+}  // namespace veltar::cli

@@ -1,0 +1,35 @@
+// veltar-cli: the headless tool on the calculation engine.
+#include <cstdio>
+#include <cstring>
+
+#include "cli/calc_command.h"
+#include "cli/common.h"
+
+namespace {
+
+constexpr const char* kUsage =
+    "usage: veltar-cli <command> [options]\n"
+    "  calc [FILE.velta] [--data DIR] [--mode 1|2|3] [--deform] [--json]\n"
+    "        calculate the default case or a project file; print the result list or JSON\n"
+    "  save FILE.velta [--data DIR]\n"
+    "        write the default case to a project file\n"
+    "Exit codes: 0 done, 1 wrong usage, 2 a file could not be read or written.\n";
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    using namespace veltar::cli;
+    if (argc < 2) {
+        std::fputs(kUsage, stderr);
+        return kExitUsage;
+    }
+    const char* command = argv[1];
+    if (std::strcmp(command, "calc") == 0) return RunCalc(argc - 2, argv + 2);
+    if (std::strcmp(command, "save") == 0) return RunSave(argc - 2, argv + 2);
+    if (std::strcmp(command, "--help") == 0 || std::strcmp(command, "help") == 0) {
+        std::fputs(kUsage, stdout);
+        return kExitOk;
+    }
+    std::fputs(kUsage, stderr);
+    return kExitUsage;
+}

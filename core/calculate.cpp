@@ -1,0 +1,149 @@
+// The calculation run: span warnings, materials, stresses, every check in its fixed
+// order, then the result list of the check mode.
+#include "core/calculate.h"
+
+#include <algorithm>
+#include <cfenv>
+
+#include "checks/buckling/buckling.h"
+#include "checks/scantling/scantling.h"
+#include "core/arith.h"
+#include "profiles/girder.h"
+#include "profiles/materials.h"
+#include "profiles/sections.h"
+
+namespace veltar {
+namespace {
+
+constexpr int kFaultFlags = FE_DIVBYZERO | FE_INVALID | FE_OVERFLOW;
+
+// Runs one step of the run. The checks test their own divisions and roots; the
+// floating-point flags catch anything they missed, so no NaN or infinity can ever
+// reach a result text unnoticed.
+template <typename F>
+void Step(std::string_view name, F&& step) {
+    std::feclearexcept(kFaultFlags);
+    step();
+    const int raised = std::fetestexcept(kFaultFlags);
+    if (raised == 0) return;
+    const Checked k(name);
+    if (raised & FE_DIVBYZERO) k.Fail("division by zero", {});
+    if (raised & FE_OVERFLOW) k.Fail("overflow", {});
+    k.Fail("invalid arithmetic (a root of a negative number or 0/0)", {});
+}
+
+void RaiseIfSet(const std::string& fault) {
+    if (!fault.empty()) throw CalcFault{fault};
+}
+
+void RunChecks(Case& c, const Tables& tables) {
+    Step("Material grades", [&] {
+        SetPlateMaterial(c, tables, c.PlateGradeIndex);
+        SetStiffenerMaterial(c, tables, c.StiffGradeIndex);
+    });
+    Step("Stress pre-processing", [&] {
+        c.Lm = (static_cast<double>(c.L1) + static_cast<double>(c.L2)) / 2;
+        PrepareStresses(c);
+    });
+    Step("Plate buckling", [&] { PlateBuckling(c); });
+    Step("Effective width", [&] { EffectiveWidthSw(c); });
+    Step("Stiffener section", [&] { StiffenerWithPlating(c); });
+    Step("Stiffener buckling", [&] { StiffenerBuckling(c); });
+    Step("Girder buckling", [&] {
+        // Reads the girder area of the last girder section; a degenerate girder has none.
+        RaiseIfSet(c.GirderFault);
+        GirderBuckling(c);
+    });
+    Step("Plate yield", [&] { PlateYield(c); });
+    Step("Stiffener yield", [&] { StiffenerYield(c); });
+    Step("Stiffener stiffness", [&] { StiffenerStiffness(c); });
+    c.DefChboxVisible = true;
+    Step("Plate scantling", [&] { PlateScantling(c); });
+    Step("Stiffener scantling", [&] { StiffenerScantling(c, tables); });
+    Step("Girder section", [&] {
+        GirderSection(c);
+        RaiseIfSet(c.GirderFault);
+    });
+    Step("Girder scantling", [&] { GirderScantling(c, tables); });
+    Step("c-factors", [&] { CFactorText(c); });
+}
+
+void ListResults(Case& c) {
+    c.Rows.clear();
+    switch (c.CheckMode) {
+        case 1:
+            c.ResultRow = 1;
+            ShowBucklingResults(c);
+            break;
+        case 2:
+            c.ResultRow = 1;
+            c.DefChboxVisible = false;
+            ShowScantlingResults(c);
+            break;
+        default:
+            c.DefChboxVisible = false;
+            c.ResultRow = 1;
+            ShowBucklingResults(c);
+            c.ResultRow = static_cast<i16>(c.ResultRow + 1);
+            ShowScantlingResults(c);
+            break;
+    }
+}
+
+}  // namespace
+
+void CheckSpans(const Case& c, CalcEvents& events) {
+    if (c.s1 > c.L1)
+        events.Warn(" s1 <= L1  ", "is1");
+    else if (c.s2 > c.L1)
+        events.Warn(" s2 <= l1  ", "is2");
+    if (c.s1 > c.L2)
+        events.Warn(" s1 <= L2  ", "is1");
+    else if (c.s2 > c.L2)
+        events.Warn(" s2 <= l2  ", "is2");
+}
+
+void PrepareStresses(Case& c) {
+    const Checked k("Stress pre-processing");
+    const double s1 = c.s1, s2 = c.s2;
+    c.ssum = k.F32(s1 + s2, "the stiffener spacings are too large");
+    c.sm = (s1 + s2) / 2;
+    const double sigxA = c.SigxA, sigxB = c.SigxB;
+    c.SigxS = k.Fin(sigxA - (sigxA - sigxB) * k.Div(s1, s1 + s2, "the stiffener spacings s1 + s2 add up to zero"));
+    c.SigxMin1 = std::min(sigxA, c.SigxS);
+    c.SigxMax1 = std::max(sigxA, c.SigxS);
+    c.SigxMin2 = std::min(sigxB, c.SigxS);
+    c.SigxMax2 = std::max(sigxB, c.SigxS);
+    const double sigyA = c.SigyA, sigyC = c.SigyC;
+    c.SigyMin = std::min(sigyA, sigyC);
+    c.SigyMax = std::max(sigyA, sigyC);
+}
+
+void Calculate(Case& c, const Tables& tables, CalcEvents& events) {
+    c.CalcErrorFlag = 0;
+    CheckSpans(c, events);
+    try {
+        RunChecks(c, tables);
+        Step("Result list", [&] { ListResults(c); });
+        c.FaultText.clear();
+    } catch (const CalcFault& fault) {
+        // The rows of an earlier run would read as results of this input: show none.
+        c.FaultText = fault.text;
+        c.Rows.clear();
+        c.ResultRow = 0;
+    }
+}
+
+void PrepareStartupCase(Case& c, const Tables& tables) {
+    SetPlateMaterial(c, tables, c.PlateGradeIndex);
+    try {
+        PrepareStresses(c);
+    } catch (const CalcFault&) {
+        // Reported by the first calculation run, which repeats this step.
+    }
+    SetStiffenerProfile(c, tables, c.StiffKind);
+    GirderSection(c);
+    SetStiffenerMaterial(c, tables, c.StiffGradeIndex);
+}
+
+}  // namespace veltar
