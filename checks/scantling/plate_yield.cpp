@@ -1,0 +1,54 @@
+// Von Mises stress of the plating at the panel corners A to D: UFy = F.S.*Sigeq/Fyp.
+#include <array>
+
+#include "checks/scantling/rule_basis.h"
+#include "checks/scantling/scantling.h"
+#include "core/numformat.h"
+
+namespace veltar {
+namespace {
+
+constexpr std::string_view kStressHint = "check the in-plane stresses and the shear stress Tau";
+constexpr std::array<char, 4> kCornerName{'A', 'B', 'C', 'D'};
+
+// Corner D is held as a 32-bit float, A to C as doubles; ties stay with the
+// earlier corner.
+scantling::Governing GoverningCorner(const Case& c, const Checked& k) {
+    const double tau = c.Tau;
+    const double sxA = c.SigxA, sxB = c.SigxB, syA = c.SigyA, syC = c.SigyC;
+    scantling::Governing g{0, scantling::VonMises(k, sxA, syA, tau, kStressHint), false};
+    scantling::TakeIfGreater(g, 1, scantling::VonMises(k, sxB, syA, tau, kStressHint));
+    scantling::TakeIfGreater(g, 2, scantling::VonMises(k, sxA, syC, tau, kStressHint));
+    const float d = k.F32(scantling::VonMises(k, sxB, syC, tau, kStressHint), kStressHint);
+    scantling::TakeIfGreater(g, 3, d, true);
+    return g;
+}
+
+void FillPlateYieldLine(Case& c, const scantling::Governing& g) {
+    const char sep = SepOf(c.DecSep);
+    ResultLine& line = c.PlateYieldLine;
+    line.Title = std::string("Point: ") + kCornerName[g.point] + ":  " + "UF = F.S.*Sigeq/Fy = ";
+    line.Formula = Format(c.FS, "0.00", sep) + "*" + scantling::FormatHeld(g, "0.0", sep) + "/" +
+                   Format(c.Fyp, "0.0", sep) + " = ";
+    line.Value = Format(c.UFy, "0.00", sep);
+    line.Reference = "  < 1.0 (3-2-1/3.11)";
+    line.Colour = scantling::UsageColour(c.UFy);
+}
+
+}  // namespace
+
+void PlateYield(Case& c) {
+    const Checked k("Plate yield");
+    c.PlateYieldLine.ClearTexts();
+    c.PlateYieldLine.Colour = 0;
+    c.PlateYieldNote.clear();
+    c.UFy = -2;
+    const scantling::Governing g = GoverningCorner(c, k);
+    // The yield stress itself: the 0.72*Fup limit belongs to the thickness rule only.
+    c.UFy = k.Div(double(c.FS) * g.value, c.Fyp, "the plate yield stress Fyp is zero");
+    c.PlateYieldNote = "  Control in points A-D,  Factor of Safety F.S. = " +
+                       Format(c.FS, "0.00", SepOf(c.DecSep));
+    if (c.UFy != 0.0) FillPlateYieldLine(c, g);
+}
+
+}  // namespace veltar

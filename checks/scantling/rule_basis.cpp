@@ -1,0 +1,57 @@
+// Shared pieces of the scantling and yield checks.
+#include "checks/scantling/rule_basis.h"
+
+#include "core/numformat.h"
+#include "profiles/materials.h"
+
+namespace veltar::scantling {
+
+Structure StructureOf(const Case& c) {
+    if (c.BulkheadType == 0) return Structure::Watertight;
+    if (c.BulkheadType == 1) return Structure::Tank;
+    return Structure::Upper;
+}
+
+std::string_view ByStructure(Structure s, std::string_view watertight, std::string_view tank,
+                             std::string_view upper) {
+    switch (s) {
+        case Structure::Watertight: return watertight;
+        case Structure::Tank: return tank;
+        case Structure::Upper: break;
+    }
+    return upper;
+}
+
+double VonMises(const Checked& k, double sx, double sy, double tau, std::string_view hint) {
+    return k.Sqrt(sx * sx + sy * sy - sx * sy + 3.0 * tau * tau, hint);
+}
+
+void TakeIfGreater(Governing& g, int point, double value, bool single) {
+    if (value > g.value) g = {point, value, single};
+}
+
+std::string FormatHeld(const Governing& g, std::string_view mask, char sep) {
+    if (g.single) return Format(static_cast<float>(g.value), mask, sep);
+    return Format(g.value, mask, sep);
+}
+
+float WeffMin(const Checked& k, double wAtPlate, double wAtTop, std::string_view hint) {
+    const double w = wAtPlate < wAtTop ? wAtPlate : wAtTop;
+    return k.F32(w / 1000.0, hint);
+}
+
+float PlateQ(const Case& c, const Tables& tables) {
+    return MaterialQ(tables, c.PlateGradeIndex, c.Fyp, c.Fup);
+}
+
+void FillModulusLine(ResultLine& line, const Case& c, double sm, float weffmin, double uf,
+                     std::string_view reference) {
+    const char sep = SepOf(c.DecSep);
+    line.Title = "UF = SM/Weffmin  = ";
+    line.Formula = Format(sm, "0.0", sep) + "/" + Format(weffmin, "0.0", sep) + " = ";
+    line.Value = Format(uf, "0.00", sep);
+    line.Colour = UsageColour(uf);
+    line.Reference = std::string(reference);
+}
+
+}  // namespace veltar::scantling
