@@ -1,0 +1,28 @@
+// The project file: one case, 48 lines of single values, written and read back in
+// each field's own precision; and the recalculation that follows an Open.
+#pragma once
+
+#include <string>
+
+#include "core/case.h"
+#include "core/status.h"
+#include "profiles/tables.h"
+
+namespace veltar {
+
+// Applies the extension rule to `path` in place (".kvt" -> ".kvrt", else ".hlm" ->
+// ".kvrt"), then replaces the file as a whole: a failed save leaves the file that
+// was there untouched. On success FileName = path.
+Status WriteProjectFile(Case& c, std::string& path);
+
+// Reads a current or older-version file, finds the table rows of the stiffener
+// again and fills the dimension memory of the profile and girder dialogs. The case
+// changes only when the whole file converted; errors name the file and the line.
+// On success FileName = path.
+Status ReadProjectFile(Case& c, const Tables& tables, const std::string& path);
+
+// What Open does between reading and showing the case: ssum, both material
+// grades, the stiffener profile and the girder section.
+void RecalculateOpened(Case& c, const Tables& tables);
+
+}  // namespace veltar

@@ -1,0 +1,307 @@
+// Reading a project file of any version into a copy of the case, which replaces the
+// case only when every line converted: a bad file never leaves a half-read case.
+#include <algorithm>
+#include <array>
+#include <cfloat>
+#include <cmath>
+#include <filesystem>
+#include <fstream>
+#include <initializer_list>
+#include <vector>
+
+#include "files/projectfile.h"
+#include "files/projectlayout.h"
+#include "files/valuetext.h"
+
+namespace veltar {
+namespace {
+
+// Table line numbers of the values that later steps convert or name in messages.
+constexpr int kLineL1 = 25;
+constexpr int kLineStiffTw = 41;
+constexpr int kLineStiffTf = 42;
+
+constexpr size_t kExcerptChars = 40;
+
+std::string Quoted(std::string_view text) {
+    if (text.size() <= kExcerptChars) return "\"" + std::string(text) + "\"";
+    return "\"" + std::string(text.substr(0, kExcerptChars)) + "...\"";
+}
+
+bool FitsSingle(double x) { return std::isfinite(x) && std::fabs(x) <= static_cast<double>(FLT_MAX); }
+
+// Reads the file whole, refusing anything that cannot be a project file by its size
+// or kind (a pipe or a device could block or never end).
+Status LoadFile(const std::string& path, std::string& text) {
+    namespace fs = std::filesystem;
+    std::error_code ec;
+    const fs::file_status st = fs::status(path, ec);
+    if (!fs::exists(st)) return Status::Error("can't find file - " + path);
+    if (!fs::is_regular_file(st)) return Status::Error(path + ": not a project file (not a regular file)");
+    std::ifstream in(path, std::ios::binary);
+    if (!in) return Status::Error("can't find file - " + path);
+    text.resize(kMaxProjectFileBytes + 1);
+    in.read(text.data(), static_cast<std::streamsize>(text.size()));
+    text.resize(static_cast<size_t>(in.gcount()));
+    if (in.bad()) return Status::Error(path + ": read error");
+    if (text.size() > kMaxProjectFileBytes)
+        return Status::Error(path + ": not a project file (larger than " +
+                             std::to_string(kMaxProjectFileBytes / 1024) + " KiB)");
+    return Status::Ok();
+}
+
+// Lines ended by LF or CR LF; a byte-order mark an editor may have added is dropped.
+std::vector<std::string_view> SplitLines(std::string_view text) {
+    if (text.starts_with("\xEF\xBB\xBF")) text.remove_prefix(3);
+    std::vector<std::string_view> lines;
+    while (!text.empty()) {
+        const size_t end = std::min(text.find('\n'), text.size());
+        std::string_view line = text.substr(0, end);
+        if (line.ends_with('\r')) line.remove_suffix(1);
+        lines.push_back(line);
+        text.remove_prefix(std::min(end + 1, text.size()));
+    }
+    return lines;
+}
+
+bool IsBlank(std::string_view line) {
+    return line.find_first_not_of(" \t\r") == std::string_view::npos;
+}
+
+// Whether a whole number fits the table or option group it indexes; "" when it does,
+// else the allowed values.
+std::string RangeFault(WholeRange range, int v, const Tables& tables) {
+    auto within = [v](int lo, int hi) {
+        return v >= lo && v <= hi ? std::string() : std::to_string(lo) + " to " + std::to_string(hi);
+    };
+    switch (range) {
+        case WholeRange::Any: return {};
+        case WholeRange::Grade: return within(0, tables.Mat.count);
+        case WholeRange::TableRow: return within(0, kMaxProfileRows - 1);
+        case WholeRange::StiffKind: return within(kLTable, kIBuilt);
+        case WholeRange::GirdKind: return v == kLGirder || v == kTGirder ? std::string() : "1 or 3";
+        case WholeRange::LoadCond: return within(0, 2);
+        case WholeRange::BulkheadType: return within(0, 2);
+        case WholeRange::EndOption: return within(0, 1);
+    }
+    return {};
+}
+
+// Converts one line's text into a field; returns why it can't, empty when it can.
+struct ValueReader {
+    std::string_view text;
+
+    std::string operator()(std::string& field) const {
+        field = std::string(UnquoteText(text));
+        return {};
+    }
+    std::string operator()(i16& field) const {
+        const LineNumber n = ReadDoubleText(text);
+        if (n.fault != LineNumber::Fault::None || n.value != std::floor(n.value))
+            return "not a whole number: " + Quoted(text);
+        if (n.value < INT16_MIN || n.value > INT16_MAX) return "whole number out of range: " + Quoted(text);
+        field = static_cast<i16>(n.value);
+        return {};
+    }
+    std::string operator()(float& field) const {
+        const LineNumber n = ReadSingleText(text);
+        if (const std::string fault = NumberFault(n); !fault.empty()) return fault;
+        field = static_cast<float>(n.value);  // already the nearest float
+        return {};
+    }
+    std::string operator()(Real& field) const {
+        const LineNumber n = ReadDoubleText(text);
+        if (const std::string fault = NumberFault(n); !fault.empty()) return fault;
+        field = Real(n.value);
+        return {};
+    }
+
+    std::string NumberFault(const LineNumber& n) const {
+        switch (n.fault) {
+            case LineNumber::Fault::None: return {};
+            case LineNumber::Fault::NotANumber: return "not a number: " + Quoted(text);
+            case LineNumber::Fault::OutOfRange: return "number out of range: " + Quoted(text);
+        }
+        return {};
+    }
+};
+
+class ProjectReader {
+public:
+    ProjectReader(const std::string& path, const Tables& tables, std::string_view text)
+        : path_(path), tables_(tables), lines_(SplitLines(text)) {}
+
+    Status Read(Case& c) {
+        double version = 0;
+        if (Status s = ReadVersion(version); !s) return s;
+        const bool old = version < kProjectVersion;
+        for (const ProjectLine& line : ProjectLines())
+            if (!old || line.inOldFiles)
+                if (Status s = ReadValue(line, c); !s) return s;
+        if (Status s = CheckNothingFollows(); !s) return s;
+        if (old)
+            if (Status s = FillOldFormat(c); !s) return s;
+        MatchTableRows(c);
+        return RememberDimensions(c);
+    }
+
+private:
+    Status Fail(int fileLine, const std::string& what) const {
+        return Status::Error(path_ + ", line " + std::to_string(fileLine) + ": " + what);
+    }
+
+    Status Take(std::string_view& line) {
+        const int fileLine = static_cast<int>(next_) + 1;
+        if (next_ >= lines_.size()) return Fail(fileLine, "the file ends early");
+        line = lines_[next_++];
+        if (line.size() > kMaxProjectLineBytes) return Fail(fileLine, "line too long");
+        return Status::Ok();
+    }
+
+    Status ReadVersion(double& version) {
+        std::string_view line;
+        if (Status s = Take(line); !s) return s;
+        const LineNumber n = ReadDoubleText(UnquoteText(line));
+        if (n.fault != LineNumber::Fault::None) return Fail(1, "not a project file version: " + Quoted(line));
+        version = n.value;
+        return Status::Ok();
+    }
+
+    Status ReadValue(const ProjectLine& line, Case& c) {
+        std::string_view text;
+        if (Status s = Take(text); !s) return s;
+        const int fileLine = static_cast<int>(next_);
+        fileLine_[line.line] = fileLine;
+        const ValueReader read{text};
+        const std::string fault = std::visit([&](auto member) { return read(c.*member); }, line.field);
+        if (!fault.empty()) return Fail(fileLine, fault);
+        if (const auto* member = std::get_if<i16 Case::*>(&line.field))
+            return CheckRange(line, c.**member, fileLine);
+        return Status::Ok();
+    }
+
+    Status CheckRange(const ProjectLine& line, int value, int fileLine) const {
+        const std::string allowed = RangeFault(line.range, value, tables_);
+        if (allowed.empty()) return Status::Ok();
+        return Fail(fileLine, std::string(line.label) + " out of range: " + std::to_string(value) + " (allowed " +
+                                  allowed + ")");
+    }
+
+    Status CheckNothingFollows() const {
+        for (size_t i = next_; i < lines_.size(); ++i)
+            if (!IsBlank(lines_[i]))
+                return Fail(static_cast<int>(i) + 1, "unexpected text after the last value: " + Quoted(lines_[i]));
+        return Status::Ok();
+    }
+
+    // Values that files older than the current format do not hold.
+    Status FillOldFormat(Case& c) const {
+        c.GirdKind = kTGirder;
+        c.L2 = c.L1;
+        c.Lg = Real(3.0 * static_cast<double>(c.L1));
+        const double lgs = 0.6 * static_cast<double>(c.Lg);
+        if (!FitsSingle(lgs)) return Fail(fileLine_[kLineL1], "L1 too large to derive the girder spans from");
+        c.Lgs = static_cast<float>(lgs);
+        c.Lt = Real(3000);
+        c.p = -c.p;  // older files counted the pressure positive on the other side
+        c.ps = c.p;
+        c.GirdH = Real(800);
+        c.GirdB = Real(200);
+        c.GirdTw = Real(10);
+        c.GirdTf = 20.0f;
+        return Status::Ok();
+    }
+
+    // A table profile is stored by its dimensions; the row that holds them now is the
+    // last one, counting up from row 0, whose float values equal them exactly.
+    void MatchTableRows(Case& c) const {
+        switch (c.StiffKind) {
+            case kLTable: MatchRow(tables_.L, {c.StiffH, c.StiffB, c.StiffTw}, c.LRow); break;
+            case kTTable: MatchRow(tables_.T, {c.StiffH, c.StiffB, c.StiffTw, c.StiffTf}, c.TRow); break;
+            case kFbTable: MatchRow(tables_.Fb, {c.StiffH, c.StiffTw}, c.FbRow); break;
+            case kBulb: MatchRow(tables_.BF, {c.StiffH, c.StiffTw}, c.BFRow); break;
+            default: break;
+        }
+    }
+
+    static void MatchRow(const ProfileTable& table, std::initializer_list<double> dims, i16& row) {
+        const int last = std::min(table.count, kMaxProfileRows - 1);
+        for (int r = 0; r <= last; ++r) {
+            size_t col = 0;
+            const bool equal = std::all_of(dims.begin(), dims.end(), [&](double d) {
+                return static_cast<double>(table.row[r][col++]) == d;
+            });
+            if (equal) row = static_cast<i16>(r);
+        }
+    }
+
+    // The built-up dialogs start from these; their last dimension is held as a float.
+    Status RememberDimensions(Case& c) const {
+        Status s = Status::Ok();
+        switch (c.StiffKind) {
+            case kLBuilt: s = Remember(c, c.LbH, c.LbB, c.LbTw, c.LbTf); break;
+            case kTBuilt: s = Remember(c, c.TbH, c.TbB, c.TbTw, c.TbTf); break;
+            case kIBuilt: s = Remember(c, c.IbH, c.IbB, c.IbTw, c.IbTf); break;
+            case kFbBuilt:
+                c.FbbH = c.StiffH;
+                s = Single(c.StiffTw, kLineStiffTw, c.FbbTw);
+                break;
+            case kRhs:
+                c.RhsH = c.StiffH;
+                c.RhsB = c.StiffB;
+                s = Single(c.StiffTw, kLineStiffTw, c.RhsTw);
+                break;
+            case kTrapezoid:
+                c.TrapH = c.StiffH;
+                c.TrapA = c.StiffC;
+                c.TrapB = c.StiffB;
+                s = Single(c.StiffTw, kLineStiffTw, c.TrapTw);
+                break;
+            default: break;
+        }
+        if (c.GirdKind == kLGirder) RememberGirder(c, c.GlH, c.GlB, c.GlTw, c.GlTf);
+        if (c.GirdKind == kTGirder) RememberGirder(c, c.GtH, c.GtB, c.GtTw, c.GtTf);
+        return s;
+    }
+
+    Status Remember(const Case& c, double& h, double& b, double& tw, float& tf) const {
+        h = c.StiffH;
+        b = c.StiffB;
+        tw = c.StiffTw;
+        return Single(c.StiffTf, kLineStiffTf, tf);
+    }
+
+    static void RememberGirder(const Case& c, double& h, double& b, double& tw, float& tf) {
+        h = c.GirdH;
+        b = c.GirdB;
+        tw = c.GirdTw;
+        tf = c.GirdTf;
+    }
+
+    Status Single(Real value, int tableLine, float& target) const {
+        if (!FitsSingle(value)) return Fail(fileLine_[tableLine], "dimension too large for a built-up profile");
+        target = static_cast<float>(static_cast<double>(value));
+        return Status::Ok();
+    }
+
+    const std::string& path_;
+    const Tables& tables_;
+    std::vector<std::string_view> lines_;
+    size_t next_ = 0;
+    std::array<int, kProjectLineCount + 1> fileLine_{};  // table line -> line in this file
+};
+
+}  // namespace
+
+Status ReadProjectFile(Case& c, const Tables& tables, const std::string& path) {
+    std::string text;
+    if (Status s = LoadFile(path, text); !s) return s;
+    Case next = c;
+    ProjectReader reader(path, tables, text);
+    if (Status s = reader.Read(next); !s) return s;
+    next.FileName = path;
+    c = std::move(next);
+    return Status::Ok();
+}
+
+}  // namespace veltar
