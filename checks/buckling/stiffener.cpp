@@ -1,0 +1,185 @@
+// Stiffener with its attached plating as a column of span L1: beam-column buckling
+// (3/5.1), torsional buckling (3/5.3) and the deflection under the lateral pressure.
+#include <cmath>
+#include <limits>
+
+#include "checks/buckling/buckling.h"
+#include "checks/buckling/common.h"
+
+namespace veltar {
+namespace {
+
+using buckling::kPi;
+using buckling::kPi2;
+using buckling::Sq;
+using buckling::Text;
+
+constexpr std::string_view kNoControl = "Siga postive or 0 ==> No buckling control";
+constexpr std::string_view kHintArea = "the stiffener and its plating have no area";
+constexpr std::string_view kHintSpan = "the stiffener span L1 is zero";
+constexpr std::string_view kHintSection = "the stiffener section is incomplete: check the profile";
+constexpr std::string_view kHintYield = "the yield stresses are zero";
+constexpr std::string_view kHintEta = "the allowable usage factor is zero";
+constexpr std::string_view kHintRange = "a stiffener value is out of range: check the input";
+
+struct Column {
+    double A = 0;      // profile with the full mean spacing of plating
+    double sigA = 0;   // axial stress, positive in compression
+    double sigE = 0;   // Euler stress
+    double sigCA = 0;  // critical column stress
+    double sigB = 0;   // bending stress from the lateral pressure
+};
+
+// The profile and half of each neighbouring field; each half field carries the mean
+// of the stress at the stiffener line and the stress at the middle of the field.
+void AxialStress(const Case& c, const Checked& k, Column& col) {
+    const double t = c.t, sxS = c.SigxS, Ax = c.StiffAx;
+    const double P = -(t * double(c.s1) * (sxS + (double(c.SigxA) + sxS) / 2.0) / 4.0 +
+                       t * double(c.s2) * (sxS + (double(c.SigxB) + sxS) / 2.0) / 4.0 + Ax * sxS);
+    col.A = Ax + c.sm * t;
+    col.sigA = k.Div(k.Fin(P, kHintRange), col.A, kHintArea);
+}
+
+void ColumnStresses(Case& c, const Checked& k, Column& col) {
+    const double L1 = c.L1, Ax = c.StiffAx, seT = double(c.se) * double(c.t);
+    col.sigE = k.Div(k.Fin(kPi2 * double(c.E) * Sq(c.rBu), kHintRange), Sq(L1), kHintSpan);
+    c.Sig0 = k.Div(k.Fin(Ax * double(c.Fys) + seT * double(c.Fyp), kHintRange), Ax + seT, kHintArea);
+    // The proportional limit itself still counts as elastic here.
+    col.sigCA = col.sigE <= c.Pr * c.Sig0
+                    ? col.sigE
+                    : buckling::Inelastic(k, c.Sig0, col.sigE, c.Pr * (1.0 - c.Pr), kHintSection);
+    // Member fixed at both ends: M = q·L1²/12.
+    const double q = c.sm * std::fabs(double(c.p));
+    col.sigB = k.Div(k.Fin(q * Sq(L1) / 12.0, kHintRange), c.WesSw, kHintSection);
+}
+
+// At or beyond eta·sigE the amplification 1/(1 − sigA/(eta·sigE)) has no finite
+// positive value: the stiffener fails as a column.
+bool FailsAsColumn(const Case& c, const Column& col) {
+    return col.sigA > 0 && col.sigA >= double(c.UFa) * col.sigE;
+}
+
+// The bending term uses the stiffener's yield stress Fys.
+double BeamColumnFactor(const Case& c, const Checked& k, const Column& col) {
+    if (FailsAsColumn(c, col)) return std::numeric_limits<double>::infinity();
+    const double eta = c.UFa;
+    const double axial = k.Div(col.sigA, col.sigCA, kHintSection) * k.Div(col.A, c.AeBu, kHintSection);
+    const double amplification = 1.0 - k.Div(col.sigA, eta * col.sigE, kHintSection);
+    const double bending = k.Div(0.75 * col.sigB, double(c.Fys) * amplification, kHintYield);
+    return k.Fin(k.Div(1.0, eta, kHintEta) * (axial + bending), kHintRange);
+}
+
+void BeamColumnLine(Case& c, const Column& col) {
+    ResultLine& line = c.StiffBeamColumnLine;
+    line.Title = "UFbu= ";
+    if (col.sigA <= 0) {
+        line.Formula = kNoControl;
+        c.UFb = -99;
+        return;
+    }
+    Text f(c);
+    f << "1/";
+    f.Num(c.UFa, "0.0") << "*(";
+    f.Num(col.sigA, "0.0") << "/(";
+    f.Num(col.sigCA, "0.0") << "*(";
+    f.Num(c.AeBu, "0") << "/";
+    f.Num(col.A, "0") << ")) + ";
+    f.Num(0.75, "0.00") << "*";
+    f.Num(col.sigB, "0.0") << "/(";
+    f.Num(c.Fys, "0.0") << "*[1-";
+    f.Num(col.sigA, "0.0") << "/(";
+    f.Num(c.UFa, "0.00") << "*";
+    f.Num(col.sigE, "0.0") << ")]))" << " =";
+    line.Formula = f.str();
+    line.Value = FailsAsColumn(c, col) ? "NOK" : Format(c.UFb, "0.00", SepOf(c.DecSep));
+    line.Reference = "  < 1.0 (3/5.1)";
+    line.Colour = buckling::ColourOf(c.UFb);
+}
+
+// Elastic torsional buckling stress of mode m, with the plating's rotational restraint C.
+float TorsionalMode(const Case& c, const Checked& k, int m, double alpha, double C) {
+    const double E = c.E, L1 = c.L1;
+    const double sigEp = k.F32(kPi2 * E / buckling::kPlateRigidity * Sq(double(c.t) / c.sm) *
+                                   Sq(m / alpha + alpha / m),
+                               kHintRange);
+    const double mPi = m * double(kPi);
+    const double wave = Sq(L1 / mPi);
+    const double num = E * (double(c.StiffK) / 2.6 + c.StiffGamma * Sq(mPi / L1) + k.Div(C, E, kHintSection) * wave);
+    const double den = c.StiffIo + k.Div(C, sigEp, kHintSection) * wave;
+    return k.F32(k.Div(k.Fin(num, kHintRange), den, kHintSection), kHintRange);
+}
+
+// Smallest mode stress over m = 1..12; a later mode replaces only when strictly lower.
+double TorsionalElasticStress(const Case& c, const Checked& k) {
+    const double t = c.t;
+    const double alpha = k.Div(c.L1, c.sm, kHintArea);
+    const double C = k.Div(k.Fin(double(c.E) * std::pow(t, 3.0), kHintRange), 3.0 * c.sm, kHintArea);
+    double sigET = 1.0E+12;
+    for (int m = 1; m <= 12; ++m) {
+        const float mode = TorsionalMode(c, k, m, alpha, C);
+        if (mode < sigET) sigET = mode;
+    }
+    return sigET;
+}
+
+void Torsion(Case& c, const Checked& k, double sigA, double sigET) {
+    c.Sig0 = double(c.Fyp) < double(c.Fys) ? double(c.Fyp) : double(c.Fys);
+    const float sigCT =
+        k.F32(sigET <= c.Pr * c.Sig0 ? sigET
+                                     : buckling::Inelastic(k, c.Sig0, sigET, c.Pr * (1.0 - c.Pr), kHintSection),
+              kHintRange);
+    c.UFbt = k.Div(sigA, double(c.UFa) * double(sigCT), kHintSection);
+    ResultLine& line = c.StiffTorsionLine;
+    if (sigA <= 0) {
+        line.Formula = kNoControl;
+        c.UFbt = -99;
+        return;
+    }
+    Text f(c);
+    f.Num(sigA, "0.0") << "/(";
+    f.Num(c.UFa, "0.0") << "*";
+    f.Num(sigCT, "0.0") << ")  =";
+    buckling::SetLine(line, "UFbt= Siga/(n*SigCT) = ", f.str(), Format(c.UFbt, "0.00", SepOf(c.DecSep)),
+                      "  < 1.0 (3/5.3)", buckling::ColourOf(c.UFbt));
+}
+
+// Fixed-ended beam under uniform load: y = q·L1⁴/(384·E·I), with 384·E a 32-bit float.
+void Deflection(Case& c, const Checked& k) {
+    const double L1 = c.L1;
+    const double e384 = k.F32(384.0 * double(c.E), kHintRange);
+    const double load = k.Fin(c.sm * std::fabs(double(c.p)) * std::pow(L1, 4.0), kHintRange);
+    const double y = k.Div(load, e384 * c.IeSc, kHintSection);
+    if (y == 0) return;
+    const Real absP = c.p < 0 ? -c.p : c.p;
+    Text f(c);
+    f.Num(absP, "0.00") << "*(";
+    f.Num(c.s1, "00") << "+";
+    f.Num(c.s2, "00") << ")/2*";
+    f.Num(c.L1, "00") << "^4/(384*E*";
+    f.Num(c.IeSc, "00.0E+0") << ") = ";
+    Text v(c);
+    v.Num(y, "0.0") << " mm ";
+    Text r(c);
+    r << " ==> l/";
+    r.Num(k.Div(L1, y, kHintRange), "00");
+    buckling::SetLine(c.StiffDeformationLine, "Deformation y = p*(s1+s2)/2*L1^4/(384*E*Iyeff) = ", f.str(), v.str(),
+                      r.str(), 0);
+}
+
+}  // namespace
+
+void StiffenerBuckling(Case& c) {
+    const Checked k("Stiffener buckling");
+    c.StiffBeamColumnLine.ClearTexts();
+    c.StiffTorsionLine.ClearTexts();
+    c.StiffDeformationLine.ClearTexts();
+    Column col;
+    AxialStress(c, k, col);
+    ColumnStresses(c, k, col);
+    c.UFb = BeamColumnFactor(c, k, col);
+    BeamColumnLine(c, col);
+    Torsion(c, k, col.sigA, TorsionalElasticStress(c, k));
+    Deflection(c, k);
+}
+
+}  // namespace veltar
