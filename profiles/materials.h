@@ -12,7 +12,8 @@ void SetPlateMaterial(Case& c, const Tables& tables, i16 index);
 void SetStiffenerMaterial(Case& c, const Tables& tables, i16 index);
 
 // Material factor Q of a grade: tabulated for the first four (ordinary-strength)
-// grades, 489.55/(Fy + 2*Fu/3) otherwise.
+// grades, 489.55/(Fy + 2*Fu/3) otherwise. Runs inside the calculation: raises
+// CalcFault when Fy + 2*Fu/3 is zero.
 float MaterialQ(const Tables& tables, i16 index, double Fy, double Fu);
 
 }  // namespace veltar

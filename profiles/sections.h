@@ -13,11 +13,13 @@ namespace veltar {
 // ProfileFault, which the calculation run reports.
 void SetStiffenerProfile(Case& c, const Tables& tables, i16 kind);
 
-// Effective plate width for bending, from the span/spacing table.
+// Effective plate width for bending, from the span/spacing table. Runs inside the
+// calculation: raises CalcFault on a zero spacing.
 void EffectiveWidthSw(Case& c);
 
 // Properties with the plate strips beSc, sw and se; slenderness ratios and texts;
-// the section outline. Raises CalcFault on a division by zero.
+// the section outline. Raises CalcFault on a division by zero, and first the fault
+// SetStiffenerProfile left in ProfileFault.
 void StiffenerWithPlating(Case& c);
 
 }  // namespace veltar

@@ -1,0 +1,116 @@
+// Reading the four profile tables and the material table. A file is read whole into
+// a local table and only a complete, valid set of tables replaces the caller's.
+#include <charconv>
+#include <cmath>
+#include <string>
+
+#include "profiles/record_reader.h"
+#include "profiles/tables.h"
+
+namespace veltar {
+
+namespace {
+
+struct ProfileFile {
+    const char* name;
+    int fields;
+    const char* layout;
+    int minRecords;  // the default row of a new case must exist
+};
+
+constexpr ProfileFile kBulbFile{"bfprof.dat", 5, "H, tw, c, r, Ax", 17};
+constexpr ProfileFile kLFile{"lprof.dat", 4, "H, B, tw, tf", 1};
+constexpr ProfileFile kTFile{"tprof.dat", 4, "H, B, tw, tf", 1};
+constexpr ProfileFile kFlatFile{"fprof.dat", 2, "H, tw", 14};
+constexpr const char* kMaterialFile = "ABSmat.dat";
+constexpr int kMaterialFields = 4;
+// Grade 2 is the default of a new case and must be a table grade, not the last one.
+constexpr int kMinMaterials = 4;
+
+// Why a field is not a usable number, or empty when `value` holds it. Dimensions,
+// strengths and factors are never negative.
+std::string NumberFault(const Field& f, float& value) {
+    if (f.quoted) return "is quoted text, not a number";
+    if (f.text.empty()) return "is empty";
+    const char* last = f.text.data() + f.text.size();
+    const auto [end, ec] = std::from_chars(f.text.data(), last, value);
+    if (ec == std::errc::result_out_of_range) return "is out of range";
+    if (ec != std::errc() || end != last || !std::isfinite(value)) return "is not a number";
+    if (value < 0) return "is negative";
+    return {};
+}
+
+Status ReadNumber(const RecordReader& in, int i, float& value) {
+    const std::string fault = NumberFault(in.At(i), value);
+    if (fault.empty()) return Status::Ok();
+    const std::string_view shown = in.At(i).text.substr(0, 32);
+    return in.LineError("field " + std::to_string(i + 1) + " \"" + std::string(shown) + "\" " + fault);
+}
+
+Status CheckFieldCount(const RecordReader& in, int expected, const char* layout) {
+    if (in.FieldCount() == expected) return Status::Ok();
+    return in.LineError(std::to_string(in.FieldCount()) + " fields, expected " + std::to_string(expected) +
+                        " (" + layout + ")");
+}
+
+Status TooMany(const RecordReader& in, int max) {
+    return in.LineError("more than " + std::to_string(max) + " records");
+}
+
+Status CheckCount(const RecordReader& in, int records, int minRecords, const std::string& why) {
+    if (records == 0) return in.FileError("the file holds no records");
+    if (records >= minRecords) return Status::Ok();
+    return in.FileError(std::to_string(records) + " records, at least " + std::to_string(minRecords) +
+                        " needed (" + why + ")");
+}
+
+Status ReadProfileFile(const std::string& dir, const ProfileFile& file, ProfileTable& table) {
+    RecordReader in(dir, file.name);
+    int n = 0;
+    for (; in.Next(); ++n) {
+        if (n == kMaxProfileRows) return TooMany(in, kMaxProfileRows);
+        if (Status s = CheckFieldCount(in, file.fields, file.layout); !s) return s;
+        for (int i = 0; i < file.fields; ++i) {
+            if (Status s = ReadNumber(in, i, table.row[n][i]); !s) return s;
+        }
+    }
+    if (!in.status()) return in.status();
+    table.count = n - 1;
+    return CheckCount(in, n, file.minRecords, "the default is row " + std::to_string(file.minRecords - 1));
+}
+
+Status ReadMaterialRecord(const RecordReader& in, MaterialTable& table, int n) {
+    if (Status s = CheckFieldCount(in, kMaterialFields, "\"name\", Fy, Fu, Q"); !s) return s;
+    if (!in.At(0).quoted) return in.LineError("the grade name must be in double quotes");
+    table.name[n] = std::string(in.At(0).text);
+    if (Status s = ReadNumber(in, 1, table.Fy[n]); !s) return s;
+    if (Status s = ReadNumber(in, 2, table.Fu[n]); !s) return s;
+    return ReadNumber(in, 3, table.Q[n]);
+}
+
+Status ReadMaterialFile(const std::string& dir, MaterialTable& table) {
+    RecordReader in(dir, kMaterialFile);
+    int n = 0;
+    for (; in.Next(); ++n) {
+        if (n == kMaxMaterialRows) return TooMany(in, kMaxMaterialRows);
+        if (Status s = ReadMaterialRecord(in, table, n); !s) return s;
+    }
+    if (!in.status()) return in.status();
+    table.count = n - 1;
+    return CheckCount(in, n, kMinMaterials, "the default grade 2 and the user-defined last grade");
+}
+
+}  // namespace
+
+Status ReadTables(const std::string& dir, Tables& tables) {
+    Tables read;
+    Status s = ReadProfileFile(dir, kBulbFile, read.BF);
+    if (s) s = ReadProfileFile(dir, kLFile, read.L);
+    if (s) s = ReadProfileFile(dir, kTFile, read.T);
+    if (s) s = ReadProfileFile(dir, kFlatFile, read.Fb);
+    if (s) s = ReadMaterialFile(dir, read.Mat);
+    if (s) tables = std::move(read);
+    return s;
+}
+
+}  // namespace veltar
