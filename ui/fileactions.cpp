@@ -1,0 +1,161 @@
+// The file commands. Reading and writing are the engine's; this adds the dialogs,
+// the messages, the recent list and the refresh of the window. A failed read or
+// write leaves the case and the window as they were.
+#include "ui/fileactions.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QDir>
+#include <QSettings>
+
+#include "core/calculate.h"
+#include "files/projectfile.h"
+#include "ui/inputcontroller.h"
+#include "ui/mainwindow.h"
+#include "ui/userio.h"
+
+namespace veltar {
+namespace {
+
+constexpr const char* kNewFile = "New File";
+
+FileDialogSpec ProjectDialog(const QString& title, const QString& initialName,
+                             const std::string& startFolder, bool confirmOverwrite) {
+    return {title, initialName, "velta", QString::fromStdString(startFolder), confirmOverwrite};
+}
+
+}  // namespace
+
+FileActions::FileActions(MainWindow& window, SettingsStore& store, const MainMenus& menus)
+    : QObject(&window), window_(window), store_(store), menus_(menus) {
+    connect(menus_.newCase, &QAction::triggered, this, &FileActions::New);
+    connect(menus_.open, &QAction::triggered, this, &FileActions::Open);
+    connect(menus_.save, &QAction::triggered, this, &FileActions::Save);
+    connect(menus_.saveAs, &QAction::triggered, this, &FileActions::SaveAs);
+    connect(menus_.exit, &QAction::triggered, &window_, &QWidget::close);
+    for (int n = 1; n <= 4; ++n)
+        connect(menus_.recent[size_t(n)], &QAction::triggered, this, [this, n] { OpenRecent(n); });
+}
+
+// The new case is the start-up case: defaults with the table grades, the stiffener
+// section and the girder section formed, so the first run has what it reads.
+void FileActions::New() {
+    Case& c = window_.CaseRecord();
+    NewCase(c);
+    PrepareStartupCase(c, window_.TableSet());
+    window_.UpdateCaption();
+    window_.ShowCaseAndCalculate();
+}
+
+void FileActions::Open() {
+    Case& c = window_.CaseRecord();
+    const QString path =
+        window_.IO().OpenPath(ProjectDialog("velta", "*.velta", c.AppPath, false));
+    if (path.isEmpty()) return;
+    const bool same = path.toStdString() == c.FileName;
+    if (!OpenFile(path)) return;
+    SetAppPathToCurrentFolder();
+    if (same) return;
+    AddRecentOnOpen(store_, recent_, path.toStdString());
+    RefreshRecentMenu();
+}
+
+bool FileActions::OpenFile(const QString& path) {
+    Case& c = window_.CaseRecord();
+    const Status read = ReadProjectFile(c, window_.TableSet(), path.toStdString());
+    if (!read) {
+        window_.IO().Warn(QString::fromStdString(read.message));
+        return false;
+    }
+    window_.UpdateCaption();
+    RecalculateOpened(c, window_.TableSet());
+    window_.ShowCaseAndCalculate();
+    return true;
+}
+
+void FileActions::OpenRecent(int n) {
+    Case& c = window_.CaseRecord();
+    const std::string path = RecentItemPath(recent_, n);
+    const std::string folder = RecentFolder(path);
+    if (path != c.FileName) {
+        PromoteRecent(store_, path, n);
+        RefreshRecentMenu();
+    }
+    if (!OpenFile(QString::fromStdString(path))) return;
+    c.AppPath = folder;
+}
+
+void FileActions::Save() {
+    Case& c = window_.CaseRecord();
+    window_.Inputs().StoreTexts();
+    if (c.FileName != kNewFile) {
+        Write(c.FileName);
+        return;
+    }
+    const QString path = window_.IO().SavePath(ProjectDialog("*.velta", "*.velta", "", false));
+    if (path.isEmpty() || !Write(path.toStdString())) return;
+    SetAppPathToCurrentFolder();
+    AddRecentOnSave(store_, c.FileName);
+    RefreshRecentMenu();
+}
+
+void FileActions::SaveAs() {
+    Case& c = window_.CaseRecord();
+    window_.Inputs().StoreTexts();
+    const QString path = window_.IO().SavePath(
+        ProjectDialog("*.velta", QString::fromStdString(c.FileName), c.AppPath, true));
+    if (path.isEmpty()) return;
+    const std::string previous = c.FileName;
+    if (!Write(path.toStdString())) return;
+    SetAppPathToCurrentFolder();
+    if (c.FileName == previous) return;
+    AddRecentOnSave(store_, c.FileName);
+    RefreshRecentMenu();
+}
+
+// The engine may change the name (extension rule) and sets FileName on success.
+bool FileActions::Write(std::string path) {
+    const Status written = WriteProjectFile(window_.CaseRecord(), path);
+    if (!written) {
+        window_.IO().Warn(QString::fromStdString(written.message));
+        return false;
+    }
+    window_.UpdateCaption();
+    return true;
+}
+
+void FileActions::SetAppPathToCurrentFolder() {
+    window_.CaseRecord().AppPath = QDir::toNativeSeparators(QDir::currentPath()).toStdString();
+}
+
+void FileActions::RefreshRecentMenu() {
+    veltar::RefreshRecentMenu(recent_, store_);
+    for (size_t i = 0; i < recent_.items.size(); ++i) {
+        QAction* action = menus_.recent[i];
+        // A path is shown as it stands: "&" in it is no access key.
+        if (i > 0) action->setText(QString::fromStdString(recent_.items[i].caption).replace("&", "&&"));
+        action->setVisible(recent_.items[i].visible);
+    }
+}
+
+std::string QtSettingsStore::Get(const std::string& key) const {
+    return settings_.value(QString::fromStdString(std::string(kRecentSection) + "/" + key))
+        .toString()
+        .toStdString();
+}
+
+void QtSettingsStore::Set(const std::string& key, const std::string& value) {
+    settings_.setValue(QString::fromStdString(std::string(kRecentSection) + "/" + key),
+                       QString::fromStdString(value));
+}
+
+std::vector<std::string> QtSettingsStore::Keys() const {
+    settings_.beginGroup(kRecentSection);
+    const QStringList keys = settings_.childKeys();
+    settings_.endGroup();
+    std::vector<std::string> out;
+    for (const QString& k : keys) out.push_back(k.toStdString());
+    return out;
+}
+
+}  // namespace veltar

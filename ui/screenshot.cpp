@@ -1,0 +1,31 @@
+// The screenshot is taken from the window itself (grab), so it looks the same on
+// a desktop and on the offscreen platform.
+#include "ui/screenshot.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QPixmap>
+
+#include <cstdio>
+
+#include "ui/fileactions.h"
+#include "ui/mainwindow.h"
+
+namespace veltar {
+
+bool SaveScreenshot(MainWindow& window, const QString& out, const QString& file) {
+    window.show();
+    QElapsedTimer waited;
+    waited.start();
+    while (!window.HasCalculated() && waited.elapsed() < 5000)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
+    if (!file.isEmpty() && !window.Files().OpenFile(file)) return false;
+    QCoreApplication::processEvents();
+    if (!window.grab().save(out, "PNG")) {
+        std::fprintf(stderr, "veltar: can't write %s\n", qPrintable(out));
+        return false;
+    }
+    return true;
+}
+
+}  // namespace veltar

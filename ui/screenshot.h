@@ -1,0 +1,14 @@
+// Renders the calculated window into a PNG, for documentation and bug reports.
+#pragma once
+
+#include <QString>
+
+namespace veltar {
+
+class MainWindow;
+
+// Shows the window, opens `file` when given, waits for the first calculation and
+// saves the window's picture; returns false (with a note on stderr) on failure.
+bool SaveScreenshot(MainWindow& window, const QString& out, const QString& file);
+
+}  // namespace veltar
