@@ -49,8 +49,8 @@ Status ReadNumber(const RecordReader& in, int i, float& value) {
 
 Status CheckFieldCount(const RecordReader& in, int expected, const char* layout) {
     if (in.FieldCount() == expected) return Status::Ok();
-    return in.LineError(std::to_string(in.FieldCount()) + " fields, expected " + std::to_string(expected) +
-                        " (" + layout + ")");
+    return in.LineError("expected " + std::to_string(expected) + " fields (" + layout + "), found " +
+                        std::to_string(in.FieldCount()));
 }
 
 Status TooMany(const RecordReader& in, int max) {
