@@ -1,0 +1,137 @@
+// Writing result tables: every case row fully recalculated, faulted cases marked,
+// the result path rule, and a failed write that leaves no partial target.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "files/resulttable.h"
+
+namespace veltar {
+namespace {
+
+namespace fs = std::filesystem;
+
+std::string ReadAll(const fs::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::stringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+std::vector<std::string> Lines(const std::string& text) {
+    std::vector<std::string> lines;
+    std::size_t from = 0;
+    for (std::size_t at; (at = text.find("\r\n", from)) != std::string::npos; from = at + 2)
+        lines.push_back(text.substr(from, at - from));
+    EXPECT_EQ(from, text.size()) << "text after the last CR LF";
+    return lines;
+}
+
+std::vector<std::string> SplitCells(const std::string& line) {
+    std::vector<std::string> cells;
+    std::stringstream in(line);
+    for (std::string cell; std::getline(in, cell, '\t');) cells.push_back(cell);
+    return cells;
+}
+
+class WriteTable : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(ReadTables(VELTAR_DATA_DIR, tables).ok);
+        dir = fs::temp_directory_path() / ("veltar_resulttable_" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
+                                           "_" + ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        fs::remove_all(dir);
+        fs::create_directories(dir);
+    }
+    void TearDown() override { fs::remove_all(dir); }
+
+    void Read(const std::string& name) {
+        std::vector<std::string> warnings;
+        ASSERT_TRUE(ReadCaseDatabase(std::string(VELTAR_FIXTURES) + "/casedb/" + name, tables, 0, db, warnings).ok);
+    }
+    Status Write(const fs::path& path) { return WriteResultTable(path.string(), c, tables, db, 0, report); }
+
+    Tables tables;
+    CaseDatabase db;
+    Case c;
+    ResultReport report;
+    fs::path dir;
+};
+
+TEST_F(WriteTable, ResultPathReplacesTheExtension) {
+    const struct {
+        const char *in, *out;
+    } cases[] = {
+        {"deck/frame40.velti", "deck/frame40.velto"}, {"frame40", "frame40.velto"},
+        {"deck.v2/frame40", "deck.v2/frame40.velto"}, {"frame40.tab.txt", "frame40.tab.velto"},
+        {"frame40.VELTI", "frame40.velto"},
+    };
+    for (const auto& k : cases) EXPECT_EQ(ResultPath(k.in), k.out) << k.in;
+}
+
+TEST_F(WriteTable, EveryCaseRowIsCalculated) {
+    Read("two_cases.velti");
+    ASSERT_TRUE(Write(dir / "out.velto").ok);
+    const auto lines = Lines(ReadAll(dir / "out.velto"));
+    ASSERT_EQ(lines.size(), 4u);
+    EXPECT_EQ(lines[0], ResultHeader());
+    EXPECT_EQ(lines[1], "% Deck 3, frame 40: plate fields between girders");
+    EXPECT_EQ(report.cases, 2);
+    EXPECT_TRUE(report.faulted.empty());
+    for (int i : {2, 3}) {
+        const auto cells = SplitCells(lines[i]);
+        ASSERT_EQ(cells.size(), 44u) << lines[i];
+        for (int k : {30, 31, 32, 35, 36, 38, 39, 40, 41, 42, 43}) EXPECT_NE(cells[k], "ERR") << i << " " << k;
+    }
+    const auto first = SplitCells(lines[2]), second = SplitCells(lines[3]);
+    EXPECT_EQ(first[12], "LR200x90x9.0x14.0");
+    EXPECT_EQ(first[13], "TG800x200x10.0x20.0");
+    EXPECT_EQ(second[2], "B");
+    EXPECT_EQ(second[9], "65");
+    EXPECT_EQ(second[12], "BF200x9.0");
+    EXPECT_EQ(second[13], "LG700x150x9.0x15.0");
+    EXPECT_EQ(second[22], "-120.5");
+    // The case record holds the last case row afterwards.
+    EXPECT_EQ(c.Ident, "F40-B");
+    EXPECT_EQ(db.DbRow, 2);
+}
+
+TEST_F(WriteTable, TheGirderOfEachRowIsUsed) {
+    Read("two_cases.velti");
+    ASSERT_TRUE(Write(dir / "a.velto").ok);
+    const std::string both = ReadAll(dir / "a.velto");
+    // The second case alone, after a fresh start, gives the same line: nothing of
+    // the first case's sections leaks into it.
+    db.rows.erase(db.rows.begin() + 1);
+    Case fresh;
+    c = fresh;
+    ASSERT_TRUE(Write(dir / "b.velto").ok);
+    EXPECT_EQ(Lines(both)[3], Lines(ReadAll(dir / "b.velto"))[2]);
+}
+
+TEST_F(WriteTable, HeaderOnlyForATableWithoutRows) {
+    std::istringstream in("End\r\n");
+    std::vector<std::string> warnings;
+    ASSERT_TRUE(ParseCaseTable(in, "t", tables, 0, db, warnings).ok);
+    ASSERT_TRUE(Write(dir / "empty.velto").ok);
+    EXPECT_EQ(ReadAll(dir / "empty.velto"), ResultHeader() + "\r\n");
+    EXPECT_EQ(report.cases, 0);
+}
+
+TEST_F(WriteTable, AFailedWriteNamesThePathAndLeavesNoFile) {
+    Read("two_cases.velti");
+    const fs::path missing = dir / "no_folder" / "out.velto";
+    const Status s = Write(missing);
+    EXPECT_EQ(s.message.rfind("can't save file - " + missing.string(), 0), 0u) << s.message;
+    EXPECT_FALSE(fs::exists(missing.parent_path()));
+
+    fs::create_directory(dir / "taken.velto");
+    EXPECT_FALSE(Write(dir / "taken.velto").ok);
+    EXPECT_TRUE(fs::is_directory(dir / "taken.velto"));
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir), fs::directory_iterator()), 1) << "a temporary file was left";
+}
+
+}  // namespace
+}  // namespace veltar
