@@ -111,6 +111,22 @@ TEST_F(WriteTable, TheGirderOfEachRowIsUsed) {
     EXPECT_EQ(Lines(both)[3], Lines(ReadAll(dir / "b.velto"))[2]);
 }
 
+TEST_F(WriteTable, AFaultedCaseWritesErrorsNotThePreviousNumbers) {
+    Read("one_fault.velti");
+    ASSERT_TRUE(Write(dir / "out.velto").ok);
+    const auto lines = Lines(ReadAll(dir / "out.velto"));
+    ASSERT_EQ(lines.size(), 4u);
+    const auto good = SplitCells(lines[2]), bad = SplitCells(lines[3]);
+    EXPECT_NE(good[30], "ERR");
+    EXPECT_EQ(bad[19], "0");  // t
+    for (int k : {11, 30, 31, 32, 33, 34, 35, 36, 38, 39, 40, 41, 42, 43}) EXPECT_EQ(bad[k], "ERR") << k;
+    ASSERT_EQ(report.faulted.size(), 1u);
+    EXPECT_EQ(report.faulted[0].line, 3);
+    EXPECT_EQ(report.faulted[0].Ident, "F40-T0");
+    EXPECT_NE(report.faulted[0].fault, "");
+    EXPECT_EQ(report.cases, 2);
+}
+
 TEST_F(WriteTable, HeaderOnlyForATableWithoutRows) {
     std::istringstream in("End\r\n");
     std::vector<std::string> warnings;
