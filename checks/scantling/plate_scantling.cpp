@@ -12,6 +12,7 @@ using scantling::Structure;
 
 constexpr std::string_view kStrengthHint =
     "check the plate yield stress Fyp and tensile strength Fup";
+constexpr std::string_view kRootHint = "check the pressure ps and the plate strengths Fyp, Fup";
 constexpr std::string_view kSizeHint = "check the spacings s1, s2, the span L1 and the pressure ps";
 
 // Material factor q = 235/Y, Y the lesser of Fyp and 0.72*Fup.
@@ -52,11 +53,11 @@ double MinimumThickness(const Case& c, const Checked& k, double s, float q, doub
     const double ps = std::fabs(double(c.ps));
     const Structure type = scantling::StructureOf(c);
     if (type == Structure::Upper && !scantling::SecondOption(c)) {
-        const double root = k.Sqrt(1000.0 * qd * ps / 7.05, kStrengthHint);
+        const double root = k.Sqrt(1000.0 * qd * ps / 7.05, kRootHint);
         const double tf = k.Fin(0.0039 * s * root + 1.5, kSizeHint);
         return tf > 5.0 ? tf : 5.0;
     }
-    const double rootQh = k.Sqrt(qd * (100.0 * ps), kStrengthHint);
+    const double rootQh = k.Sqrt(qd * (100.0 * ps), kRootHint);
     const BulkheadRule& rule = type == Structure::Watertight ? kWatertightRule : kTankRule;
     return BulkheadMinimum(k, rule, s, aspect, rootQh);
 }
