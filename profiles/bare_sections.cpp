@@ -5,12 +5,14 @@
 #include "profiles/bare_sections.h"
 
 #include <cmath>
+#include <string>
 
 namespace veltar {
 
 namespace {
 
 constexpr double kSteelDensity = 7850;  // kg/m3
+constexpr double kMaxDimension = 1e6;   // mm
 constexpr const char* kZeroArea = "the profile area is zero (check H, B, tw and tf)";
 
 double Sq(double x) { return x * x; }
@@ -45,7 +47,21 @@ void ClosedCell(Case& c, double Iz, double K, const Checked& k) {
     c.StiffK = k.F32(K);
 }
 
+void CheckDimension(const char* name, double x, const Checked& k) {
+    if (!(std::fabs(x) <= kMaxDimension)) {
+        k.Fail(std::string(name) + " is out of range", "the dimensions must lie within 1000000 mm");
+    }
+}
+
 }  // namespace
+
+void CheckDimensions(const ProfileDims& d, const Checked& k) {
+    CheckDimension("H", d.H, k);
+    CheckDimension("B", d.B, k);
+    CheckDimension("tw", d.tw, k);
+    CheckDimension("tf", d.tf, k);
+    CheckDimension("a", d.a, k);
+}
 
 void OpenSection(Case& c, const ProfileDims& d, bool angle, const Checked& k) {
     const double hw = d.H - d.tf;

@@ -13,6 +13,10 @@ struct ProfileDims {
     double a = 0;  // trapezoid: horizontal offset of each inclined web
 };
 
+// A dimension beyond any real profile (or not a number) is a fault; within the bound
+// no product of the formulas overflows, so the faults left are zero divisions.
+void CheckDimensions(const ProfileDims& d, const Checked& k);
+
 // L and bulb flat (angle = true) and T (angle = false): one flange on a web.
 void OpenSection(Case& c, const ProfileDims& d, bool angle, const Checked& k);
 void FlatBarSection(Case& c, const ProfileDims& d, const Checked& k);

@@ -5,6 +5,7 @@
 
 #include "core/arith.h"
 #include "core/numformat.h"
+#include "profiles/bare_sections.h"
 
 namespace veltar {
 
@@ -36,6 +37,7 @@ void ResolveGirder(Case& c) {
 
 void BareGirder(Case& c, const Checked& k) {
     const double H = c.GirdH, B = c.GirdB, tw = c.GirdTw, tf = c.GirdTf;
+    CheckDimensions({H, B, tw, tf}, k);
     const double hw = H - tf;
     c.GirdHw = hw;
     c.GirdAw = hw * tw;

@@ -116,6 +116,7 @@ float GoverningThickness(i16 kind, const ProfileDims& d, const Checked& k) {
 
 void BareProperties(Case& c, i16 kind, const Checked& k) {
     const ProfileDims d{c.StiffH, c.StiffB, c.StiffTw, c.StiffTf, c.StiffC};
+    CheckDimensions(d, k);
     switch (kind) {
         case kLTable:
         case kLBuilt:
