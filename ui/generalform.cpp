@@ -46,6 +46,8 @@ QWidget* CFactorPage(int tab, const QString& text0, const QString& text1) {
 QTabWidget* BuildCFactorTab(QWidget* parent) {
     auto* tabs = new QTabWidget(parent);
     tabs->setObjectName("SSTabCfactor");
+    tabs->setUsesScrollButtons(false);
+    tabs->setStyleSheet("QTabBar::tab { padding: 2px 5px; }");
     tabs->addTab(CFactorPage(0, "Stiffener: ends attached", "Stiffener: no end attachment"),
                  "Watertight Bukhead");
     tabs->addTab(CFactorPage(1, "Stiffener: clip attachment",

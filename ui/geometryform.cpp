@@ -8,6 +8,9 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
+#include <array>
+#include <tuple>
+
 #include "ui/formparts.h"
 #include "ui/forms.h"
 
@@ -30,20 +33,20 @@ void Pair(QGridLayout* grid, int row, int col, const QString& symbol, const char
 QGroupBox* BuildGeometry(QWidget* parent) {
     QGroupBox* frame = Frame("fr21", "Geometry (mm)", parent);
     QGridLayout* grid = TightGrid(frame);
-    const char* rows[] = {"Stiffener span: ", "Girder span:", "Plate thickness:",
-                          "Stiff spacing: ", "Girder span scantling:", "Dist betw tripp  brackets:"};
-    for (int r = 0; r < 6; ++r) grid->addWidget(Caption(rows[r], frame), r, 0);
-    Pair(grid, 0, 1, "L1 =", "il1", frame);
-    Pair(grid, 0, 3, "L2 =", "il2", frame);
-    Pair(grid, 1, 1, "Lg =", "iLg", frame);
-    Pair(grid, 2, 1, "t =", "it", frame);
-    Pair(grid, 3, 1, "s1 =", "is1", frame);
-    Pair(grid, 3, 3, "s2 =", "is2", frame);
-    Pair(grid, 4, 1, "Lgs =", "iLgs", frame);
-    Pair(grid, 5, 1, "Lt =", "iLt", frame);
+    // One box per row, in the order the arrow keys walk them.
+    const std::array<std::tuple<const char*, const char*, const char*>, 8> rows{{
+        {"Stiffener span: ", "L1 =", "il1"}, {"", "L2 =", "il2"},
+        {"Girder span:", "Lg =", "iLg"}, {"Plate thickness:", "t =", "it"},
+        {"Stiff spacing: ", "s1 =", "is1"}, {"", "s2 =", "is2"},
+        {"Girder span scantling:", "Lgs =", "iLgs"}, {"Dist betw tripp  brackets:", "Lt =", "iLt"}}};
+    for (int r = 0; r < int(rows.size()); ++r) {
+        const auto& [text, symbol, box] = rows[size_t(r)];
+        grid->addWidget(Caption(text, frame), r, 0);
+        Pair(grid, r, 1, symbol, box, frame);
+    }
     frame->findChild<InputBox*>("iLgs")->setToolTip(" Unsupported span");
     frame->findChild<InputBox*>("iLt")->setToolTip(" Recommended max distance 3000 mm ");
-    grid->setColumnStretch(5, 1);
+    grid->setColumnStretch(3, 1);
     return frame;
 }
 
@@ -55,14 +58,14 @@ QGroupBox* BuildStresses(QWidget* parent) {
     Pair(grid, 1, 0, "SigyA =", "isigy1", frame);
     Pair(grid, 1, 2, "SigyC =", "isigy3", frame);
     Pair(grid, 2, 0, "Tau =", "itau1", frame);
+    Pair(grid, 3, 0, "p =", "ip1", frame);
+    grid->addWidget(Caption("(Buckling / Yield)", frame), 3, 2, 1, 2);
+    Pair(grid, 4, 0, "ps =", "ips", frame);
+    grid->addWidget(Caption("(Scantling)", frame), 4, 2, 1, 2);
     auto* sign = new QPushButton("+/-", frame);
     sign->setObjectName("Command1");
     sign->setAutoDefault(false);
-    grid->addWidget(sign, 3, 3);
-    Pair(grid, 3, 0, "p =", "ip1", frame);
-    grid->addWidget(Caption("(Buckling / Yield)", frame), 4, 1, 1, 3);
-    Pair(grid, 5, 0, "ps =", "ips", frame);
-    grid->addWidget(Caption("(Scantling)", frame), 6, 1, 1, 3);
+    grid->addWidget(sign, 2, 3);
     frame->findChild<InputBox*>("ip1")->setToolTip(
         "(Positive on plate side; 0.10 MPa is about 10 water pressure)");
     frame->findChild<InputBox*>("ips")->setToolTip(
@@ -73,21 +76,21 @@ QGroupBox* BuildStresses(QWidget* parent) {
 
 QGroupBox* BuildCheckMode(QWidget* parent) {
     QGroupBox* frame = Frame("fr23", "Buckling/Yield/Scantling", parent);
-    auto* column = new QVBoxLayout(frame);
-    column->setContentsMargins(6, 2, 6, 2);
-    column->setSpacing(0);
+    QGridLayout* grid = TightGrid(frame);
     const std::pair<const char*, const char*> modes[] = {
         {"optbuckling1", "Buckling "},
         {"optbuckling2", "Scantling / Yield "},
         {"optBuckling3", "Buckling / Scantling /  Yield"}};
+    int cell = 0;
     for (const auto& [name, text] : modes) {
         auto* option = new QRadioButton(text, frame);
         option->setObjectName(name);
-        column->addWidget(option);
+        grid->addWidget(option, cell % 2, cell / 2);
+        ++cell;
     }
     auto* deform = new QCheckBox("- Include deformation", frame);
     deform->setObjectName("def_chbox");
-    column->addWidget(deform);
+    grid->addWidget(deform, 1, 1);
     return frame;
 }
 

@@ -29,6 +29,10 @@ namespace veltar {
 MainWindow::MainWindow(UserIO* io, SettingsStore& settings, const QString& exeDir)
     : io_(io) {
     setObjectName("veltar");
+    // The window was laid out for a compact dialog font; larger defaults crowd it.
+    QFont compact = font();
+    compact.setPointSizeF(8.0);
+    setFont(compact);
     if (!io_) {
         ownIO_ = std::make_unique<QtUserIO>(this);
         io_ = ownIO_.get();
