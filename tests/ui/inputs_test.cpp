@@ -3,6 +3,7 @@
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
+#include <QMenu>
 #include <QRadioButton>
 #include <QTabWidget>
 #include <QTreeWidget>
@@ -31,6 +32,9 @@ private slots:
     void userDefinedGradeUnlocksBoxes();
     void faultShowsErrorFrameUntilNextRun();
     void sizeFollowsScreenDpi();
+    void commaLocaleRefusesText();
+    void rightButtonOffersProfileMenu();
+    void modalWarningStartsNoSecondOne();
 };
 
 void InputsTest::startsCalculatedWithDefaults() {
@@ -276,6 +280,76 @@ void InputsTest::sizeFollowsScreenDpi() {
     f.window->resize(1400, 900);
     QCoreApplication::processEvents();
     QCOMPARE(fr1->width(), int(std::lround(0.38 * f.window->centralWidget()->width())));
+}
+
+// On a comma locale unreadable text keeps the old value and the typed text, and
+// nothing is calculated.
+void InputsTest::commaLocaleRefusesText() {
+    WindowFixture f;
+    f.c().DecSep = 1;
+    f.Type("it", "2.5");
+    QCOMPARE(double(f.c().t), 2.5);
+    QCOMPARE(f.Text("it"), QString("2,5"));
+    const std::vector<ListRow> rows = f.c().Rows;
+    f.Type("it", "abc");
+    QCOMPARE(f.io.warnings, QStringList{"Input string mismatch "});
+    QCOMPARE(double(f.c().t), 2.5);
+    QCOMPARE(f.Text("it"), QString("abc"));
+    QCOMPARE(f.Focused(), QString("it"));
+    QCOMPARE(f.c().Rows.size(), rows.size());
+}
+
+void InputsTest::rightButtonOffersProfileMenu() {
+    WindowFixture f;
+    auto* menu = f.window->findChild<QMenu*>("mnuProfile");
+    for (const char* over : {"stiffprof", "it", "pic21", "opt_cond_a"}) {
+        QWidget* target = f.Get<QWidget>(over);
+        QTest::mouseRelease(target, Qt::RightButton, {}, QPoint(3, 3));
+        QVERIFY2(menu->isVisible(), over);
+        menu->hide();
+    }
+    auto* list = f.Get<QTreeWidget>("ListView1");
+    QTest::mouseRelease(list->viewport(), Qt::RightButton, {}, QPoint(5, 5));
+    QVERIFY(menu->isVisible());
+    menu->hide();
+}
+
+// A warning box that takes the focus while it is open, as a modal box does. The
+// box it interrupts and the box the user moved to must not raise a second one.
+namespace {
+class FocusTakingIO : public RecordingIO {
+public:
+    void Warn(const QString& text) override {
+        RecordingIO::Warn(text);
+        QWidget box;
+        box.show();
+        box.activateWindow();
+        (void)QTest::qWaitForWindowActive(&box);
+        QCoreApplication::processEvents();
+    }
+};
+}  // namespace
+
+void InputsTest::modalWarningStartsNoSecondOne() {
+    WindowFixture f;
+    FocusTakingIO modal;
+    auto window = std::make_unique<MainWindow>(&modal, f.store, QCoreApplication::applicationDirPath());
+    window->show();
+    window->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(window.get()));
+    QCoreApplication::processEvents();
+    auto* t = window->findChild<QLineEdit*>("it");
+    auto* s1 = window->findChild<QLineEdit*>("is1");
+    s1->setText("5");  // out of range too, but not typed by the user
+    t->setFocus();
+    QCoreApplication::processEvents();
+    t->selectAll();
+    QTest::keyClicks(t, "0.05");
+    QTest::keyClick(t, Qt::Key_Return);
+    for (int i = 0; i < 5; ++i) QCoreApplication::processEvents();
+    QCOMPARE(modal.warnings, QStringList{" 0.1 <= t "});
+    QCOMPARE(float(window->CaseRecord().t), 0.05f);
+    QCOMPARE(double(window->CaseRecord().s1), 625.0);
 }
 
 QTEST_MAIN(InputsTest)
