@@ -9,6 +9,7 @@
 
 #include "cli/batch_command.h"
 #include "cli/common.h"
+#include "tests/casedb/table_text.h"
 
 namespace veltar::cli {
 namespace {
@@ -34,16 +35,7 @@ Outcome Batch(std::vector<std::string> args) {
     return o;
 }
 
-class BatchCommand : public ::testing::Test {
-protected:
-    void SetUp() override {
-        dir = fs::temp_directory_path() / ("veltar_batch_" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
-        fs::remove_all(dir);
-        fs::create_directories(dir);
-    }
-    void TearDown() override { fs::remove_all(dir); }
-    fs::path dir;
-};
+using BatchCommand = veltar::testing::ScratchDirTest;
 
 TEST_F(BatchCommand, WritesTheTableAndOneSummaryLine) {
     const std::string out = (dir / "r.velto").string();
@@ -55,12 +47,6 @@ TEST_F(BatchCommand, WritesTheTableAndOneSummaryLine) {
     EXPECT_TRUE(fs::exists(out));
 }
 
-TEST_F(BatchCommand, ResultBesideTheCaseTableByDefault) {
-    fs::copy_file(kFixtures + "two_cases.velti", dir / "frame40.velti");
-    EXPECT_EQ(Batch({(dir / "frame40.velti").string(), "--data", VELTAR_DATA_DIR}).code, kExitOk);
-    EXPECT_TRUE(fs::exists(dir / "frame40.velto"));
-}
-
 TEST_F(BatchCommand, FaultedRowsAreListedAndTheRunSucceeds) {
     const std::string out = (dir / "r.velto").string();
     const Outcome o = Batch({kFixtures + "one_fault.velti", "-o", out, "--data", VELTAR_DATA_DIR});
@@ -70,12 +56,13 @@ TEST_F(BatchCommand, FaultedRowsAreListedAndTheRunSucceeds) {
     EXPECT_EQ(std::count(o.err.begin(), o.err.end(), '\n'), 1) << o.err;
 }
 
-TEST_F(BatchCommand, AMissingEndRowIsWarned) {
+TEST_F(BatchCommand, ResultBesideTheCaseTableAndAMissingEndRowWarned) {
     fs::copy_file(kFixtures + "one_fault.velti", dir / "t.velti");
     fs::resize_file(dir / "t.velti", fs::file_size(dir / "t.velti") - 5);  // "End\r\n"
     const Outcome o = Batch({(dir / "t.velti").string(), "--data", VELTAR_DATA_DIR});
     EXPECT_EQ(o.code, kExitOk);
     EXPECT_EQ(o.err.rfind("veltar-cli: warning: " + (dir / "t.velti").string() + ": no \"End\" row", 0), 0u) << o.err;
+    EXPECT_TRUE(fs::exists(dir / "t.velto"));
 }
 
 TEST_F(BatchCommand, FileErrorsEndWithOneLine) {

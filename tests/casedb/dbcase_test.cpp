@@ -40,18 +40,6 @@ TEST_F(LoadCase, TableStiffenerAndTGirder) {
     EXPECT_EQ(db.DbRow, 1);
 }
 
-TEST_F(LoadCase, BulbStiffenerAndLGirder) {
-    ASSERT_TRUE(LoadDatabaseCase(c, tables, db, 2, warnings));
-    EXPECT_EQ(c.StiffKind, kBulb);
-    EXPECT_EQ(c.BFRow, 16);
-    EXPECT_EQ(static_cast<double>(c.StiffTw), 9.0);
-    EXPECT_EQ(c.GirdKind, kLGirder);
-    EXPECT_EQ(c.GlH, 700.0);
-    EXPECT_EQ(static_cast<double>(c.GirdH), 700.0);
-    EXPECT_EQ(c.LoadCond, 1);
-    EXPECT_EQ(c.BulkheadType, 0);
-}
-
 TEST_F(LoadCase, SpanWarningsReachTheCaller) {
     db.rows[1].s1 = 4000;
     ASSERT_TRUE(LoadDatabaseCase(c, tables, db, 1, warnings));
