@@ -74,8 +74,8 @@ void GirderModulus(Case& c, const Tables& tables, const Checked& k) {
 // Depth and web share their rule paragraphs.
 void GirderDepthAndWeb(Case& c, const Checked& k) {
     const char sep = SepOf(c.DecSep);
-    const std::string_view ref = scantling::ByStructure(scantling::StructureOf(c), "  (3-2-2/7.9.2)",
-                                                        "  (3-2-2/9.9.2)", "  (3-2-4/3.7.2)");
+    const std::string_view ref = scantling::ByStructure(
+        scantling::StructureOf(c), "  (3-2-2/7.9.2)", "  (3-2-2/9.9.2)", "  (3-2-4/3.7.2)");
     const float dmin = MinimumDepth(c, k);
     c.UFgd = k.Div(dmin, c.GirdH, "the girder height is zero");
     FillOkLine(c.GirderDepthLine, "Min depth of girder = ", Format(dmin, "0.0", sep) + " mm",
@@ -97,7 +97,8 @@ void TrippingBrackets(Case& c) {
 
 void GirderScantling(Case& c, const Tables& tables) {
     const Checked k("Girder scantling");
-    for (ResultLine* line : {&c.GirderSMLine, &c.GirderDepthLine, &c.GirderWebLine, &c.TrippingLine})
+    for (ResultLine* line :
+         {&c.GirderSMLine, &c.GirderDepthLine, &c.GirderWebLine, &c.TrippingLine})
         line->ClearTexts();
     c.UFgm = c.UFgd = c.UFgw = -2;
     GirderModulus(c, tables, k);

@@ -45,7 +45,8 @@ double StiffenerHead(const Case& c) {
 }
 
 double RequiredModulus(const Case& c, const Checked& k) {
-    constexpr std::string_view hint = "check the pressure ps, the spacing s1, the span L1 and the grades";
+    constexpr std::string_view hint =
+        "check the pressure ps, the spacing s1, the span L1 and the grades";
     const float factor = k.F32(7.8 * double(c.StiffQ), hint);
     const double l = double(c.L1) / 1000.0;
     return k.Fin(double(factor) * c.c * StiffenerHead(c) * (double(c.s1) / 1000.0) * (l * l), hint);

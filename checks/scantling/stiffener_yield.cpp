@@ -29,7 +29,8 @@ scantling::Governing PlateSide(const Case& c, const Checked& k) {
     const double tau = c.Tau;
     const double syA = c.SigyA, syC = c.SigyC;
     scantling::Governing g{1, scantling::VonMises(k, end, syA, tau, kStressHint), false};
-    scantling::TakeIfGreater(g, 2, scantling::VonMises(k, mid, (syA + syC) / 2.0, tau, kStressHint));
+    const double midSy = (syA + syC) / 2.0;
+    scantling::TakeIfGreater(g, 2, scantling::VonMises(k, mid, midSy, tau, kStressHint));
     scantling::TakeIfGreater(g, 3, scantling::VonMises(k, end, syC, tau, kStressHint));
     return g;
 }

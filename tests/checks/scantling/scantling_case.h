@@ -10,20 +10,17 @@
 
 namespace veltar::test {
 
-// Start-up defaults with grade 2 (235/400 MPa) on plate and stiffener, the stress
-// pre-processing done, and the sections of L100x75x7x7 on a 625 x 20 strip and of
-// the T 800x200x10x20 girder on a 2640 x 20 strip (worked out by hand from the
-// section formulas: Wp = Ie/zp, Ws = Ie/zf).
+// Start-up defaults with 235/400 MPa steel, the stresses pre-processed, L100x75x7x7
+// on a 625 x 20 strip and the T 800x200x10x20 girder on a 2640 x 20 strip (moduli
+// worked out by hand: Wp = Ie/zp, Ws = Ie/zf).
 inline Case ScantlingCase() {
     Case c;
     c.Fyp = 235.0f;
     c.Fup = 400.0f;
     c.Fys = 235.0f;
     c.Fus = 400.0f;
-    c.StiffQ = 1.0f;
     c.Lm = 2750;
     c.sm = 625;
-    c.ssum = 1250;
     c.SigxS = -100;
     c.beSc = 625;
     c.WepSc = 1223481.9;
@@ -36,14 +33,11 @@ inline Case ScantlingCase() {
     return c;
 }
 
-// Grades 0 to 3 with tabulated factors (1.0, 0.9, 1.0, 0.8), grade 4 a higher-strength
-// grade, grade 5 the user's own.
+// Tabulated factors 1.0, 0.9, 1.0, 0.8 for grades 0 to 3; grade 4 higher strength.
 inline Tables ScantlingTables() {
     Tables t;
     t.Mat.count = 5;
     t.Mat.Q = {1.0f, 0.9f, 1.0f, 0.8f, 0.72f, 1.0f};
-    t.Mat.Fy = {235, 235, 235, 235, 355, 235};
-    t.Mat.Fu = {400, 400, 400, 400, 490, 400};
     return t;
 }
 
