@@ -3,6 +3,7 @@
 #include <QComboBox>
 #include <QGroupBox>
 #include <QRadioButton>
+#include <QRegularExpressionValidator>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
@@ -103,14 +104,22 @@ QGroupBox* BuildMaterial(QWidget* parent) {
     return frame;
 }
 
+// A project file holds these texts between double quotes, with no escaping: the
+// boxes refuse the quote so that a saved file reads back.
+InputBox* TextBox(const char* name, QWidget* parent) {
+    auto* box = new InputBox(name, parent);
+    box->setValidator(new QRegularExpressionValidator(QRegularExpression("[^\"]*"), box));
+    return box;
+}
+
 QWidget* BuildIdentification(QWidget* parent) {
     auto* block = new QWidget(parent);
     QGridLayout* grid = TightGrid(block);
     grid->setContentsMargins(0, 0, 0, 0);
     grid->addWidget(Caption("Project name:", block), 0, 0);
-    grid->addWidget(new InputBox("iproj", block), 0, 1);
+    grid->addWidget(TextBox("iproj", block), 0, 1);
     grid->addWidget(Caption("Identification:", block), 1, 0);
-    grid->addWidget(new InputBox("iident", block), 1, 1);
+    grid->addWidget(TextBox("iident", block), 1, 1);
     return block;
 }
 

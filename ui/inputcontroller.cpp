@@ -96,9 +96,8 @@ void InputController::WireBoxes() {
 void InputController::WireTextBox(const char* name, std::string Case::*field) {
     InputBox& box = Get<InputBox>(name);
     box.SetNavigator([this, name](int key) { return Navigate(name, key); });
-    auto store = [this, &box, field] { c_.*field = box.text().toStdString(); };
-    connect(&box, &InputBox::left, this, store);
-    connect(&box, &QLineEdit::returnPressed, this, store);
+    // Enter moves on along the chain, so leaving the box covers it too.
+    connect(&box, &InputBox::left, this, [this, &box, field] { c_.*field = box.text().toStdString(); });
 }
 
 void InputController::Commit(const BoxSpec& spec, InputBox& box) {

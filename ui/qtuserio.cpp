@@ -1,5 +1,6 @@
 // Modal message boxes and the platform's file dialogs.
 #include <QDir>
+#include <QFileInfo>
 #include <QFileDialog>
 #include <QMessageBox>
 
@@ -13,7 +14,6 @@ QString RunDialog(QWidget* parent, const FileDialogSpec& spec, QFileDialog::Acce
     dialog.setAcceptMode(mode);
     dialog.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile
                                                        : QFileDialog::AnyFile);
-    dialog.setOption(QFileDialog::ReadOnly, false);
     dialog.setOption(QFileDialog::DontConfirmOverwrite, !spec.confirmOverwrite);
     dialog.setNameFilter(spec.initialName);
     dialog.setDefaultSuffix(spec.defaultSuffix);

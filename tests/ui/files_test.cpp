@@ -67,7 +67,12 @@ void FilesTest::saveThenOpenRoundTrip() {
     WindowFixture f;
     f.Type("it", "18");
     f.Type("isigx1", "-120.5");
-    f.Get("iproj")->setText("Deck 3");
+    f.Get("iproj")->setFocus();
+    QCoreApplication::processEvents();  // the whole text is selected on entry
+    QTest::keyClicks(f.Get("iproj"), "\"Deck\" 3");  // a quote would break the file's line
+    QCOMPARE(f.Text("iproj"), QString("Deck 3"));
+    QTest::keyClick(f.Get("iproj"), Qt::Key_Return);
+    QCOMPARE(f.c().Project, std::string("Deck 3"));
     const QString path = f.Path("panel.velta");
     f.io.nextPath = path;
     f.window->Files().Save();
