@@ -27,7 +27,7 @@ QGroupBox* Frame(const char* name, const QString& title, QWidget* parent) {
 void Pair(QGridLayout* grid, int row, int col, const QString& symbol, const char* box,
           QWidget* parent) {
     grid->addWidget(Caption(symbol, parent), row, col, Qt::AlignRight);
-    grid->addWidget(NumberBox(box, parent, 6), row, col + 1);
+    grid->addWidget(NumberBox(box, parent, 5), row, col + 1);
 }
 
 QGroupBox* BuildGeometry(QWidget* parent) {
