@@ -78,35 +78,37 @@ bool RecordReader::ReadLine() {
 // Fields are separated by commas; a quoted field may hold commas, but no quote.
 bool RecordReader::Split() {
     nFields_ = 0;
-    const std::string_view s = text_;
-    std::size_t pos = 0;
-    for (;;) {
-        const std::size_t start = s.find_first_not_of(kBlanks, pos);
-        if (start != std::string_view::npos && s[start] == '"') {
-            const std::size_t close = s.find('"', start + 1);
-            if (close == std::string_view::npos) {
-                status_ = LineError("a quote is not closed");
-                return false;
-            }
-            AddField({s.substr(start + 1, close - start - 1), true});
-            pos = s.find_first_not_of(kBlanks, close + 1);
-            if (pos != std::string_view::npos && s[pos] != ',') {
-                status_ = LineError("text after a closing quote");
-                return false;
-            }
-        } else {
-            const std::size_t end = std::min(s.find(',', pos), s.size());
-            const std::string_view text = Trim(s.substr(pos, end - pos));
-            if (text.find('"') != std::string_view::npos) {
-                status_ = LineError("a quote inside a field");
-                return false;
-            }
-            AddField({text, false});
-            pos = end < s.size() ? end : std::string_view::npos;
-        }
-        if (pos == std::string_view::npos) return true;
-        ++pos;  // past the comma
+    for (std::size_t pos = 0;; ++pos) {  // ++pos: past the comma
+        const std::size_t start = text_.find_first_not_of(kBlanks, pos);
+        const bool quoted = start != std::string::npos && text_[start] == '"';
+        pos = quoted ? SplitQuoted(start) : SplitPlain(pos);
+        if (!status_) return false;
+        if (pos == std::string::npos) return true;
     }
+}
+
+// The field opening at the quote `start`; returns the position of the comma after
+// it, npos at the end of the line.
+std::size_t RecordReader::SplitQuoted(std::size_t start) {
+    const std::string_view s = text_;
+    const std::size_t close = s.find('"', start + 1);
+    if (close == std::string_view::npos) {
+        status_ = LineError("a quote is not closed");
+        return close;
+    }
+    AddField({s.substr(start + 1, close - start - 1), true});
+    const std::size_t next = s.find_first_not_of(kBlanks, close + 1);
+    if (next != std::string_view::npos && s[next] != ',') status_ = LineError("text after a closing quote");
+    return next;
+}
+
+std::size_t RecordReader::SplitPlain(std::size_t pos) {
+    const std::string_view s = text_;
+    const std::size_t end = std::min(s.find(',', pos), s.size());
+    const std::string_view text = Trim(s.substr(pos, end - pos));
+    if (text.find('"') != std::string_view::npos) status_ = LineError("a quote inside a field");
+    AddField({text, false});
+    return end < s.size() ? end : std::string_view::npos;
 }
 
 void RecordReader::AddField(Field f) {

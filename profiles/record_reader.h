@@ -45,6 +45,8 @@ public:
 private:
     bool ReadLine();
     bool Split();
+    std::size_t SplitQuoted(std::size_t start);
+    std::size_t SplitPlain(std::size_t pos);
     void AddField(Field f);
 
     struct Closer {

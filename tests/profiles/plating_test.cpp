@@ -125,19 +125,6 @@ TEST_F(Plating, LocalSlendernessTexts) {
     EXPECT_EQ(c.FlangeRatioMax, 0.0f);
 }
 
-TEST_F(Plating, RatiosHeldAsFloats) {
-    Profile(kLBuilt);
-    EXPECT_EQ(c.FlangeRatio, 6.75f);
-    EXPECT_EQ(c.WebRatio, static_cast<float>(188.0 / 9));
-    EXPECT_EQ(c.FlangeRatioMax, static_cast<float>(0.4 * std::sqrt(206000.0 / 235)));
-}
-
-TEST_F(Plating, SlendernessWithTheCommaSeparator) {
-    c.DecSep = 1;
-    Profile(kFbBuilt);
-    EXPECT_EQ(c.WebRatioText, "Web: hw/tw = 22,2 <= 11,8");
-}
-
 TEST_F(Plating, ZeroYieldStressIsAFault) {
     Profile(kFbBuilt);
     c.Fys = 0;

@@ -257,17 +257,6 @@ TEST(ReadTables, BulbTableIsReadFirst) {
     EXPECT_EQ(ReadTables(folder.path(), tables).message, "bfprof.dat, line 1: expected 5 fields (H, tw, c, r, Ax), found 1");
 }
 
-TEST(ReadTables, HugeLineIsNotReadWhole) {
-    TableFolder folder;
-    {
-        std::ofstream out(fs::path(folder.path()) / "lprof.dat", std::ios::binary);
-        const std::string block(1 << 20, '1');
-        for (int i = 0; i < 64; ++i) out << block;  // one 64 MiB line
-    }
-    Tables tables;
-    EXPECT_EQ(ReadTables(folder.path(), tables).message, "lprof.dat, line 1: longer than 512 characters");
-}
-
 TEST(FindDataDir, BesideTheProgramThenShare) {
     const fs::path root = TempFolder();
     fs::remove_all(root);
