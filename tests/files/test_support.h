@@ -20,8 +20,8 @@ class ScratchDir : public ::testing::Test {
 protected:
     void SetUp() override {
         const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-        dir_ = fs::path(::testing::TempDir()) / ("veltar_files_" + std::string(info->test_suite_name()) + "_" +
-                                                 info->name());
+        dir_ = fs::path(::testing::TempDir()) /
+               ("veltar_files_" + std::string(info->test_suite_name()) + "_" + info->name());
         fs::remove_all(dir_);
         fs::create_directories(dir_);
     }
@@ -31,14 +31,14 @@ protected:
         fs::remove_all(dir_, ec);
     }
     std::string PathOf(const std::string& name) const { return (dir_ / name).string(); }
+    long FilesInDir() const { return std::distance(fs::directory_iterator(dir_), fs::directory_iterator()); }
 
     fs::path dir_;
 };
 
 inline std::string ReadAll(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
     std::ostringstream s;
-    s << in.rdbuf();
+    s << std::ifstream(path, std::ios::binary).rdbuf();
     return s.str();
 }
 
@@ -46,18 +46,11 @@ inline void WriteAll(const std::string& path, const std::string& text) {
     std::ofstream(path, std::ios::binary) << text;
 }
 
-// Lines of a CR LF file without their line ends.
+// Lines of a file whose every line ends in CR LF, without the line ends.
 inline std::vector<std::string> CrLfLines(const std::string& text) {
     std::vector<std::string> lines;
-    for (size_t at = 0; at < text.size();) {
-        const size_t end = text.find("\r\n", at);
-        if (end == std::string::npos) {
-            lines.push_back(text.substr(at));
-            break;
-        }
+    for (size_t at = 0, end; (end = text.find("\r\n", at)) != std::string::npos; at = end + 2)
         lines.push_back(text.substr(at, end - at));
-        at = end + 2;
-    }
     return lines;
 }
 
@@ -71,25 +64,17 @@ inline std::string JoinCrLf(const std::vector<std::string>& lines) {
 inline Tables SmallTables() {
     Tables t;
     t.Mat.count = 3;
-    for (int i = 0; i <= 3; ++i) {
-        t.Mat.name[i] = "G" + std::to_string(i);
-        t.Mat.Fy[i] = 235.0f + 80.0f * static_cast<float>(i);
-        t.Mat.Fu[i] = 400.0f;
-        t.Mat.Q[i] = 1.0f;
-    }
     t.L.row[0] = {100, 75, 7, 7};
     t.L.row[1] = {150, 90, 9, 12};
-    t.L.row[2] = {150, 90, 9, 14};  // same H, B, tw as row 1
+    t.L.row[2] = {150, 90, 9, 14};   // same H, B, tw as row 1
     t.L.row[3] = {200, 100, 10, 10};
-    t.L.row[4] = {250, 90, 10, 15};  // beyond the count: never matched
+    t.L.row[4] = {250, 90, 10, 15};  // beyond the count: not a row
     t.L.count = 3;
     t.T.row[0] = {80, 82, 5, 7.4f};
     t.T.row[1] = {200, 100, 8, 12};
     t.T.count = 1;
-    t.Fb.row[0] = {100, 9};
     t.Fb.row[1] = {120, 9};
     t.Fb.count = 1;
-    t.BF.row[0] = {120, 6, 17, 5, 931};
     t.BF.row[1] = {160, 8, 22, 6, 1560};
     t.BF.count = 1;
     return t;
