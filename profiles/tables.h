@@ -35,7 +35,8 @@ struct Tables {
 // On failure `tables` is unchanged and the message names the file and the line.
 Status ReadTables(const std::string& dir, Tables& tables);
 
-// Combo item text of a table row, e.g. "L100x75x7x10", "Fb200x9", "BF200x9".
+// Combo item text of a table row, e.g. "L100x75x7x10", "Fb200x9", "BF200x9"; empty
+// for a kind without a table or a row that was not read.
 std::string ItemText(const Tables& tables, i16 kind, int row, char sep = '.');
 
 // Last row whose first columns equal the given dimensions, -1 when none does.
