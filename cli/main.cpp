@@ -2,6 +2,7 @@
 #include <cstdio>
 #include <cstring>
 
+#include "cli/batch_command.h"
 #include "cli/calc_command.h"
 #include "cli/common.h"
 
@@ -13,6 +14,8 @@ constexpr const char* kUsage =
     "        calculate the default case or a project file; print the result list or JSON\n"
     "  save FILE.velta [--data DIR]\n"
     "        write the default case to a project file\n"
+    "  batch FILE.velti [-o OUT.velto] [--data DIR]\n"
+    "        run every case of a case table and write its result table\n"
     "Exit codes: 0 done, 1 wrong usage, 2 a file could not be read or written.\n";
 
 }  // namespace
@@ -26,6 +29,7 @@ int main(int argc, char** argv) {
     const char* command = argv[1];
     if (std::strcmp(command, "calc") == 0) return RunCalc(argc - 2, argv + 2);
     if (std::strcmp(command, "save") == 0) return RunSave(argc - 2, argv + 2);
+    if (std::strcmp(command, "batch") == 0) return RunBatch(argc - 2, argv + 2);
     if (std::strcmp(command, "--help") == 0 || std::strcmp(command, "help") == 0) {
         std::fputs(kUsage, stdout);
         return kExitOk;

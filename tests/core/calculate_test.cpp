@@ -1,0 +1,133 @@
+// The calculation run: span warnings, stress pre-processing, the list per check mode,
+// and what an arithmetic fault leaves behind.
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "core/calculate.h"
+
+namespace veltar {
+namespace {
+
+struct Warning {
+    std::string text, focus;
+};
+
+class RecordedWarnings : public CalcEvents {
+public:
+    void Warn(std::string_view text, std::string_view focus) override { seen.push_back({std::string(text), std::string(focus)}); }
+    std::vector<Warning> seen;
+};
+
+class CalculateTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(ReadTables(VELTAR_DATA_DIR, tables).ok);
+        PrepareStartupCase(c, tables);
+    }
+    void Run() { Calculate(c, tables, warnings); }
+
+    Tables tables;
+    Case c;
+    RecordedWarnings warnings;
+};
+
+TEST_F(CalculateTest, SpanWarningsInOrderWithTheirBoxes) {
+    Run();
+    EXPECT_TRUE(warnings.seen.empty());
+
+    c.s1 = 4000.0f;
+    warnings.seen.clear();
+    CheckSpans(c, warnings);
+    ASSERT_EQ(warnings.seen.size(), 2u);
+    EXPECT_EQ(warnings.seen[0].text, " s1 <= L1  ");
+    EXPECT_EQ(warnings.seen[0].focus, "is1");
+    EXPECT_EQ(warnings.seen[1].text, " s1 <= L2  ");
+
+    c.s1 = 625;
+    c.s2 = 2600.0f;
+    warnings.seen.clear();
+    CheckSpans(c, warnings);
+    ASSERT_EQ(warnings.seen.size(), 1u);
+    EXPECT_EQ(warnings.seen[0].text, " s2 <= l2  ");
+    EXPECT_EQ(warnings.seen[0].focus, "is2");
+}
+
+TEST_F(CalculateTest, StressAtTheStiffenerLineAndOrderedPairs) {
+    c.SigxB = 0;
+    PrepareStresses(c);
+    EXPECT_EQ(c.SigxS, -50.0);
+    EXPECT_EQ(c.SigxMin1, -100.0);
+    EXPECT_EQ(c.SigxMax1, -50.0);
+    EXPECT_EQ(c.SigxMin2, -50.0);
+    EXPECT_EQ(c.SigxMax2, 0.0);
+    EXPECT_EQ(c.ssum, 1250.0f);
+}
+
+TEST_F(CalculateTest, CheckModeDecidesTheRowsOnly) {
+    Run();
+    const auto buckling = c.Rows;
+    EXPECT_TRUE(c.DefChboxVisible);
+    ASSERT_FALSE(buckling.empty());
+    EXPECT_EQ(buckling.front().text,
+              "(Rule/Buckling: ABS-Buckling and Ultimate Strength Assessment for Offshore Structures)");
+    EXPECT_EQ(c.ResultRow, static_cast<i16>(buckling.size()));
+
+    c.CheckMode = 2;
+    Run();
+    const auto scantling = c.Rows;
+    EXPECT_FALSE(c.DefChboxVisible);
+    EXPECT_EQ(scantling.size(), 18u);
+    EXPECT_EQ(scantling.front().text.rfind("Rule/Scantling/Yield", 0), 0u);
+
+    c.CheckMode = 3;
+    Run();
+    ASSERT_EQ(c.Rows.size(), buckling.size() + scantling.size());
+    EXPECT_EQ(c.Rows[buckling.size()].text, scantling.front().text);
+    EXPECT_EQ(c.ResultRow, static_cast<i16>(c.Rows.size()));
+    EXPECT_FALSE(c.DefChboxVisible);
+}
+
+TEST_F(CalculateTest, FaultEmptiesTheListAndNamesTheCheck) {
+    c.CheckMode = 3;
+    Run();
+    ASSERT_TRUE(c.FaultText.empty());
+    const double seBefore = c.se;
+    const double ufyBefore = c.UFy;
+
+    c.t = 0.0f;  // plate buckling divides by the plate thickness
+    Run();
+    EXPECT_TRUE(c.Rows.empty());
+    EXPECT_EQ(c.ResultRow, 0);
+    EXPECT_EQ(c.FaultText.rfind("Plate buckling: ", 0), 0u) << c.FaultText;
+    EXPECT_EQ(c.se, static_cast<float>(seBefore));  // later steps keep the previous run's values
+    EXPECT_EQ(c.UFy, ufyBefore);
+
+    c.t = 20.0f;
+    Run();
+    EXPECT_TRUE(c.FaultText.empty());
+    EXPECT_FALSE(c.Rows.empty());
+}
+
+TEST_F(CalculateTest, SpacingsAddingUpToZeroFaultBeforeTheChecks) {
+    c.s1 = 0.0f;
+    c.s2 = 0.0f;
+    Run();
+    EXPECT_EQ(c.FaultText.rfind("Stress pre-processing: division by zero", 0), 0u) << c.FaultText;
+    EXPECT_TRUE(c.Rows.empty());
+}
+
+TEST_F(CalculateTest, NoNumberTextCarriesNanOrInfinity) {
+    // Absurd but typeable input: every text is either finite or the run faulted.
+    c.L1 = 3.0e38f;
+    c.CheckMode = 3;
+    Run();
+    for (const ListRow& r : c.Rows) {
+        EXPECT_EQ(r.text.find("nan"), std::string::npos) << r.text;
+        EXPECT_EQ(r.text.find("inf"), std::string::npos) << r.text;
+    }
+    EXPECT_TRUE(!c.Rows.empty() || !c.FaultText.empty());
+}
+
+}  // namespace
+}  // namespace veltar
