@@ -116,5 +116,32 @@ TEST_F(WriteTable, AFailedWriteNamesThePathAndLeavesNoFile) {
     EXPECT_EQ(std::distance(fs::directory_iterator(dir), fs::directory_iterator()), 1) << "a temporary file was left";
 }
 
+// Untrusted tables: cells of a valid row replaced by odd texts either read with a
+// message naming their line, or give a table with one line per row.
+TEST_F(WriteTable, OddCellsNeverBreakTheRun) {
+    const std::string good = Lines(ReadAll(std::string(VELTAR_FIXTURES) + "/casedb/two_cases.velti"))[1];
+    const char* odd[] = {"", "0", "-1", "1e38", "-3e38", "1e-38", "abc", "x", "0x0x0x0", "1x2", "%", "End", "70000", "-0"};
+    unsigned state = 7;
+    for (int round = 0; round < 150; ++round) {
+        auto cells = SplitCells(good);
+        for (int n = 0; n < 3; ++n) {
+            state = state * 1103515245u + 12345u;
+            cells[(state >> 8) % cells.size()] = odd[(state >> 20) % std::size(odd)];
+        }
+        std::string line;
+        for (const auto& cell : cells) line += cell + "\t";
+        std::istringstream in(line + "\r\nEnd\r\n");
+        std::vector<std::string> warnings;
+        const Status read = ParseCaseTable(in, "odd", tables, 0, db, warnings);
+        if (!read) {
+            EXPECT_EQ(read.message.rfind("odd: line 1", 0), 0u) << read.message;
+            continue;
+        }
+        ASSERT_TRUE(Write(dir / "odd.velto").ok);
+        const std::size_t rows = cells[0] == "End" ? 0 : 1;
+        EXPECT_EQ(Lines(ReadAll(dir / "odd.velto")).size(), 1 + rows) << line;
+    }
+}
+
 }  // namespace
 }  // namespace veltar
