@@ -46,8 +46,9 @@ Status WriteResultTable(const std::string& path, Case& c, const Tables& tables, 
                         ResultReport& report) {
     report = ResultReport{};
     const std::string text = TableText(c, tables, db, SepOf(decSep), report);
-    if (Status s = ReplaceFileContent(path, text); !s) return Status::Error("can't save file - " + path + " (" + s.message + ")");
-    return Status::Ok();
+    Status s = ReplaceFileContent(path, text);
+    if (!s) return Status::Error("can't save file - " + path + " (" + s.message + ")");
+    return s;
 }
 
 }  // namespace veltar
