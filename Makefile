@@ -11,9 +11,15 @@ build: setup
 	@cmake -S . -B $(BUILD) -G Ninja > /dev/null
 	@cmake --build $(BUILD) -j$(JOBS)
 
+# Opens the main window with the default case. Without a display (a bare server) the
+# window is rendered once to $(BUILD)/veltar.png instead.
 run: build
-	@$(BUILD)/bin/veltar-cli calc
-	@for f in examples/*.velta; do echo "== $$f"; $(BUILD)/bin/veltar-cli calc "$$f" || exit 1; done
+	@if [ -n "$$DISPLAY$$WAYLAND_DISPLAY" ]; then \
+	  $(BUILD)/bin/veltar; \
+	else \
+	  QT_QPA_PLATFORM=offscreen $(BUILD)/bin/veltar --screenshot $(BUILD)/veltar.png 2>/dev/null && \
+	  echo "No display: the window with the default case is rendered to $(BUILD)/veltar.png"; \
+	fi
 
 test: build
 	@ctest --test-dir $(BUILD) --output-on-failure -j$(JOBS)
