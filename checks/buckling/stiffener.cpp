@@ -20,6 +20,7 @@ constexpr std::string_view kHintSpan = "the stiffener span L1 is zero";
 constexpr std::string_view kHintSection = "the stiffener section is incomplete: check the profile";
 constexpr std::string_view kHintYield = "the yield stresses are zero";
 constexpr std::string_view kHintEta = "the allowable usage factor is zero";
+constexpr std::string_view kHintTorsion = "the allowable usage factor or the critical torsional stress is zero";
 constexpr std::string_view kHintRange = "a stiffener value is out of range: check the input";
 
 struct Column {
@@ -128,7 +129,7 @@ void Torsion(Case& c, const Checked& k, double sigA, double sigET) {
         k.F32(sigET <= c.Pr * c.Sig0 ? sigET
                                      : buckling::Inelastic(k, c.Sig0, sigET, c.Pr * (1.0 - c.Pr), kHintSection),
               kHintRange);
-    c.UFbt = k.Div(sigA, double(c.UFa) * double(sigCT), kHintSection);
+    c.UFbt = k.Div(sigA, double(c.UFa) * double(sigCT), kHintTorsion);
     ResultLine& line = c.StiffTorsionLine;
     if (sigA <= 0) {
         line.Formula = kNoControl;

@@ -1,10 +1,9 @@
-// Shared set-up of the buckling tests: a panel with its stresses pre-processed, the
-// text of a calculation fault, and the numbers of a result text.
+// Shared set-up of the buckling tests: a panel with its stresses pre-processed, a
+// result line as one comparable value, and the text of a calculation fault.
 #pragma once
 
-#include <regex>
 #include <string>
-#include <vector>
+#include <tuple>
 
 #include "core/arith.h"
 #include "core/calculate.h"
@@ -30,6 +29,12 @@ inline void SetStresses(Case& c, float sigxA, float sigxB, float sigyA, float si
     PrepareStresses(c);
 }
 
+// Title, Formula, Value, Reference and Colour.
+using Line = std::tuple<std::string, std::string, std::string, std::string, int>;
+inline Line Parts(const ResultLine& l) { return {l.Title, l.Formula, l.Value, l.Reference, l.Colour}; }
+
+inline bool Contains(const std::string& text, const std::string& part) { return text.find(part) != std::string::npos; }
+
 // The fault text that ends `step`, or empty text when the step completes.
 template <typename Step>
 std::string FaultOf(Step&& step) {
@@ -39,15 +44,6 @@ std::string FaultOf(Step&& step) {
         return fault.text;
     }
     return {};
-}
-
-// The numbers of a result text in order; a minus directly before a digit belongs to it.
-inline std::vector<std::string> Numbers(const std::string& text) {
-    static const std::regex number(R"(-?[0-9]+(\.[0-9]+)?(E[+-][0-9]+)?)");
-    std::vector<std::string> out;
-    for (auto it = std::sregex_iterator(text.begin(), text.end(), number); it != std::sregex_iterator(); ++it)
-        out.push_back(it->str());
-    return out;
 }
 
 }  // namespace veltar::testing
