@@ -18,19 +18,53 @@ struct Digits {
     int exp = 0;
 };
 
-template <typename T>
-Digits DecimalDigits(T ax, int significant) {
+// Whether the shortest round-trip digits of `ax`, when there are no more than
+// `significant` of them, are also its rounding to that many digits. For a double that
+// holds wherever it is normal (15 digits survive a round trip). For a float it holds
+// where a float step is smaller than a unit of the 7th digit: from 0.001 to 8e6 it is.
+bool ShortestIsRounding(double ax) { return ax >= 1e-300; }
+bool ShortestIsRounding(float ax) { return ax >= 0.001f && ax <= 8.0e6f; }
+
+// Whether the digits after the first `keep` read exactly 5, 50, 500, ...
+bool TieAfter(const Digits& g, int keep) {
+    if (keep >= g.n || g.d[keep] != '5') return false;
+    for (int i = keep + 1; i < g.n; ++i)
+        if (g.d[i] != '0') return false;
+    return true;
+}
+
+bool RoundTo(Digits& g, int keep);
+
+Digits ParseScientific(const char* buf, const char* end) {
     Digits out;
-    char buf[48];
-    auto res = std::to_chars(buf, buf + sizeof buf - 1, ax, std::chars_format::scientific, significant - 1);
-    *res.ptr = '\0';
-    const char* p = buf;
-    for (; p < res.ptr && *p != 'e'; ++p)
-        if (*p >= '0' && *p <= '9') out.d[out.n++] = *p;
-    out.exp = std::atoi(p + 1);
+    const char* e = std::find(buf, end, 'e');
+    for (const char* p = buf; p < e; ++p)
+        if (*p != '.') out.d[out.n++] = *p;
+    int exp = 0;
+    for (const char* p = e + 2; p < end; ++p) exp = exp * 10 + (*p - '0');
+    out.exp = e[1] == '-' ? -exp : exp;
     while (out.n > 1 && out.d[out.n - 1] == '0') --out.n;
     if (out.n == 1 && out.d[0] == '0') out.n = 0;
     return out;
+}
+
+// The value's decimal digits rounded to `significant` digits. The shortest round-trip
+// form is far cheaper than a fixed precision: a longer one rounds to the same digits
+// unless it ends exactly on a half (no decimal of one digit more lies between it and the
+// value, or it would be the shortest), so only that case and the short forms outside
+// the safe range take the exact path.
+template <typename T>
+Digits DecimalDigits(T ax, int significant) {
+    char buf[48];
+    char* end = buf + sizeof buf;
+    auto res = std::to_chars(buf, end, ax, std::chars_format::scientific);
+    Digits g = ParseScientific(buf, res.ptr);
+    if (g.n > significant ? !TieAfter(g, significant) : ShortestIsRounding(ax)) {
+        RoundTo(g, significant);
+        return g;
+    }
+    res = std::to_chars(buf, end, ax, std::chars_format::scientific, significant - 1);
+    return ParseScientific(buf, res.ptr);
 }
 
 // Keeps `keep` leading digits, rounding half away from zero on the digit after them.

@@ -19,7 +19,7 @@ namespace {
 
 constexpr const char* kNewFile = "New File";
 
-FileDialogSpec ProjectDialog(const QString& title, const QString& initialName,
+FileDialogSettings ProjectDialog(const QString& title, const QString& initialName,
                              const std::string& startFolder, bool confirmOverwrite) {
     return {title, initialName, "velta", QString::fromStdString(startFolder), confirmOverwrite};
 }

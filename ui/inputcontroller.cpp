@@ -80,14 +80,14 @@ void InputController::SetText(const char* name, const std::string& text) {
 }
 
 void InputController::WireBoxes() {
-    for (const BoxSpec& spec : NumericBoxes()) {
-        InputBox& box = Get<InputBox>(spec.name.data());
-        box.SetNavigator([this, &spec](int key) { return Navigate(spec.name, key); });
+    for (const BoxDef& def : NumericBoxes()) {
+        InputBox& box = Get<InputBox>(def.name.data());
+        box.SetNavigator([this, &def](int key) { return Navigate(def.name, key); });
         // Stored once the focus has settled, so that a warning's box never meets a
         // focus change that is still under way.
-        connect(&box, &InputBox::left, this, [this, &spec, &box] {
+        connect(&box, &InputBox::left, this, [this, &def, &box] {
             if (returningFocus_) return;
-            QMetaObject::invokeMethod(this, [this, &spec, &box] { Commit(spec, box); },
+            QMetaObject::invokeMethod(this, [this, &def, &box] { Commit(def, box); },
                                       Qt::QueuedConnection);
         });
     }
@@ -100,20 +100,20 @@ void InputController::WireTextBox(const char* name, std::string Case::*field) {
     connect(&box, &InputBox::left, this, [this, &box, field] { c_.*field = box.text().toStdString(); });
 }
 
-void InputController::Commit(const BoxSpec& spec, InputBox& box) {
+void InputController::Commit(const BoxDef& def, InputBox& box) {
     const std::optional<float> value = ParseNumber(box.text().toStdString(), c_.DecSep);
     if (!value) {
         WarnAndReturn("Input string mismatch ", box);
         return;
     }
-    spec.set(c_, *value);
-    box.setText(QString::fromStdString(Format(spec.get(c_), spec.entryMask, SepOf(c_.DecSep))));
-    const bool broken = spec.broken && spec.broken(double(spec.get(c_)));
-    if (broken) WarnAndReturn(Q(spec.message), box);
+    def.set(c_, *value);
+    box.setText(QString::fromStdString(Format(def.get(c_), def.entryMask, SepOf(c_.DecSep))));
+    const bool broken = def.broken && def.broken(double(def.get(c_)));
+    if (broken) WarnAndReturn(Q(def.message), box);
     // An out-of-range unit length waits for the next change before it is calculated.
-    if (broken && spec.name == "iunit_length") return;
+    if (broken && def.name == "iunit_length") return;
     recalc_();
-    if (spec.name == "ips") ShowCase();
+    if (def.name == "ips") ShowCase();
 }
 
 void InputController::WarnAndReturn(const QString& text, QWidget& box) {
@@ -251,8 +251,8 @@ void InputController::ShowCase() {
     Get<InputBox>("iident").setText(QString::fromStdString(c_.Ident));
     const char* conds[] = {"opt_cond_a", "opt_cond_b", "opt_cond_c"};
     Get<QRadioButton>(conds[c_.LoadCond >= 0 && c_.LoadCond <= 2 ? c_.LoadCond : 2]).setChecked(true);
-    for (const BoxSpec& spec : NumericBoxes())
-        SetText(spec.name.data(), Format(spec.get(c_), spec.showMask, sep));
+    for (const BoxDef& def : NumericBoxes())
+        SetText(def.name.data(), Format(def.get(c_), def.showMask, sep));
     Get<QComboBox>("cbofyp").setCurrentIndex(c_.PlateGradeIndex);
     Get<QComboBox>("cbofys").setCurrentIndex(c_.StiffGradeIndex);
     ShowGradeBoxes(true);

@@ -11,7 +11,7 @@
 #include "core/calculate.h"
 #include "core/case.h"
 #include "profiles/tables.h"
-#include "ui/boxspecs.h"
+#include "ui/boxdefs.h"
 
 class QWidget;
 
@@ -44,7 +44,7 @@ private:
     void WireTextBox(const char* name, std::string Case::*field);
     void WireOptions();
     void WireGradeLists();
-    void Commit(const BoxSpec& spec, InputBox& box);
+    void Commit(const BoxDef& def, InputBox& box);
     void WarnAndReturn(const QString& text, QWidget& box);
     bool Navigate(std::string_view from, int key);
     void ChooseGrade(bool plate, int index);

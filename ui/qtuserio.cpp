@@ -9,15 +9,15 @@
 namespace veltar {
 namespace {
 
-QString RunDialog(QWidget* parent, const FileDialogSpec& spec, QFileDialog::AcceptMode mode) {
-    QFileDialog dialog(parent, spec.title, spec.startFolder);
+QString RunDialog(QWidget* parent, const FileDialogSettings& def, QFileDialog::AcceptMode mode) {
+    QFileDialog dialog(parent, def.title, def.startFolder);
     dialog.setAcceptMode(mode);
     dialog.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile
                                                        : QFileDialog::AnyFile);
-    dialog.setOption(QFileDialog::DontConfirmOverwrite, !spec.confirmOverwrite);
-    dialog.setNameFilter(spec.initialName);
-    dialog.setDefaultSuffix(spec.defaultSuffix);
-    if (!spec.initialName.contains('*')) dialog.selectFile(spec.initialName);
+    dialog.setOption(QFileDialog::DontConfirmOverwrite, !def.confirmOverwrite);
+    dialog.setNameFilter(def.initialName);
+    dialog.setDefaultSuffix(def.defaultSuffix);
+    if (!def.initialName.contains('*')) dialog.selectFile(def.initialName);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
     // The next dialog starts where this one left the user.
     const QString path = dialog.selectedFiles().first();
@@ -32,12 +32,12 @@ void QtUserIO::Warn(const QString& text) {
     box.exec();
 }
 
-QString QtUserIO::OpenPath(const FileDialogSpec& spec) {
-    return RunDialog(parent_, spec, QFileDialog::AcceptOpen);
+QString QtUserIO::OpenPath(const FileDialogSettings& def) {
+    return RunDialog(parent_, def, QFileDialog::AcceptOpen);
 }
 
-QString QtUserIO::SavePath(const FileDialogSpec& spec) {
-    return RunDialog(parent_, spec, QFileDialog::AcceptSave);
+QString QtUserIO::SavePath(const FileDialogSettings& def) {
+    return RunDialog(parent_, def, QFileDialog::AcceptSave);
 }
 
 }  // namespace veltar

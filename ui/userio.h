@@ -8,7 +8,7 @@ class QWidget;
 
 namespace veltar {
 
-struct FileDialogSpec {
+struct FileDialogSettings {
     QString title;
     QString initialName;    // "*.velta" lists project files
     QString defaultSuffix;  // appended when the typed name has none
@@ -22,8 +22,8 @@ public:
     // Modal warning with the exclamation icon, an OK button and the title "VELTAR".
     virtual void Warn(const QString& text) = 0;
     // The chosen path, or an empty text when the user cancelled.
-    virtual QString OpenPath(const FileDialogSpec& spec) = 0;
-    virtual QString SavePath(const FileDialogSpec& spec) = 0;
+    virtual QString OpenPath(const FileDialogSettings& def) = 0;
+    virtual QString SavePath(const FileDialogSettings& def) = 0;
 };
 
 // The real boxes and dialogs.
@@ -31,8 +31,8 @@ class QtUserIO : public UserIO {
 public:
     explicit QtUserIO(QWidget* parent) : parent_(parent) {}
     void Warn(const QString& text) override;
-    QString OpenPath(const FileDialogSpec& spec) override;
-    QString SavePath(const FileDialogSpec& spec) override;
+    QString OpenPath(const FileDialogSettings& def) override;
+    QString SavePath(const FileDialogSettings& def) override;
 
 private:
     QWidget* parent_;

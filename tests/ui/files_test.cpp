@@ -88,10 +88,10 @@ void FilesTest::saveThenOpenRoundTrip() {
     QCOMPARE(f.Text("iproj"), QString("Deck 3"));
     QCOMPARE(f.window->windowTitle(), "VELTAR: " + path);
     // Save on an opened case writes straight back, without a dialog.
-    const size_t dialogs = f.io.specs.size();
+    const size_t dialogs = f.io.dialogs.size();
     f.Type("it", "19");
     f.window->Files().Save();
-    QCOMPARE(f.io.specs.size(), dialogs);
+    QCOMPARE(f.io.dialogs.size(), dialogs);
     f.window->Files().New();
     Open(f, path);
     QCOMPARE(f.Text("it"), QString("19.0"));
@@ -148,17 +148,17 @@ void FilesTest::dialogSettings() {
     Open(f, "");
     f.window->Files().Save();
     f.window->Files().SaveAs();
-    QCOMPARE(f.io.specs.size(), size_t(3));
-    const FileDialogSpec& open = f.io.specs[0];
+    QCOMPARE(f.io.dialogs.size(), size_t(3));
+    const FileDialogSettings& open = f.io.dialogs[0];
     QCOMPARE(open.title, QString("velta"));
     QCOMPARE(open.initialName, QString("*.velta"));
     QCOMPARE(open.defaultSuffix, QString("velta"));
     QCOMPARE(open.startFolder, QString("/some/folder"));
-    const FileDialogSpec& save = f.io.specs[1];
+    const FileDialogSettings& save = f.io.dialogs[1];
     QCOMPARE(save.title, QString("*.velta"));
     QVERIFY(save.startFolder.isEmpty());
     QVERIFY(!save.confirmOverwrite);
-    const FileDialogSpec& saveAs = f.io.specs[2];
+    const FileDialogSettings& saveAs = f.io.dialogs[2];
     QCOMPARE(saveAs.initialName, QString("New File"));
     QCOMPARE(saveAs.startFolder, QString("/some/folder"));
     QVERIFY(saveAs.confirmOverwrite);

@@ -1,7 +1,7 @@
 // The Enter and arrow chains of the main window's boxes.
 #include <QTest>
 
-#include "ui/boxspecs.h"
+#include "ui/boxdefs.h"
 #include "ui/navigation.h"
 
 using namespace veltar;
@@ -96,10 +96,10 @@ void NavigationTest::arrows() {
 // A misspelt name in either chain would leave the focus where it was.
 void NavigationTest::everyChainTargetIsAControl() {
     const QStringList others = {"iproj", "iident", "cbofyp", "cbofys"};
-    for (const BoxSpec& spec : NumericBoxes()) {
+    for (const BoxDef& def : NumericBoxes()) {
         for (const EnterContext ctx : {EnterContext{}, EnterContext{true, true, true}}) {
-            const std::string_view next = NextOnEnter(spec.name, ctx);
-            QVERIFY2(!next.empty(), spec.name.data());
+            const std::string_view next = NextOnEnter(def.name, ctx);
+            QVERIFY2(!next.empty(), def.name.data());
             const QString n = QString::fromUtf8(next.data(), qsizetype(next.size()));
             QVERIFY2(FindBox(next) || others.contains(n), qPrintable(n));
         }

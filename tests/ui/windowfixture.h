@@ -19,16 +19,16 @@ namespace veltar {
 class RecordingIO : public UserIO {
 public:
     void Warn(const QString& text) override { warnings << text; }
-    QString OpenPath(const FileDialogSpec& spec) override {
-        specs.push_back(spec);
+    QString OpenPath(const FileDialogSettings& def) override {
+        dialogs.push_back(def);
         return nextPath;
     }
-    QString SavePath(const FileDialogSpec& spec) override {
-        specs.push_back(spec);
+    QString SavePath(const FileDialogSettings& def) override {
+        dialogs.push_back(def);
         return nextPath;
     }
     QStringList warnings;
-    std::vector<FileDialogSpec> specs;
+    std::vector<FileDialogSettings> dialogs;
     QString nextPath;  // the dialog's answer; empty is Cancel
 };
 

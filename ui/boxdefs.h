@@ -9,7 +9,7 @@
 
 namespace veltar {
 
-struct BoxSpec {
+struct BoxDef {
     std::string_view name;        // object name of the box
     Real (*get)(const Case&);
     void (*set)(Case&, float);    // stores a typed value
@@ -20,9 +20,9 @@ struct BoxSpec {
 };
 
 // In the order ShowCase writes them.
-std::span<const BoxSpec> NumericBoxes();
+std::span<const BoxDef> NumericBoxes();
 
 // The box of that name, or null.
-const BoxSpec* FindBox(std::string_view name);
+const BoxDef* FindBox(std::string_view name);
 
 }  // namespace veltar

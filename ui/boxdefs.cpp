@@ -1,6 +1,6 @@
 // The numeric box table. A typed value is a 32-bit float, so Real fields take the
 // float as it is and keep single precision for the file and the masks.
-#include "ui/boxspecs.h"
+#include "ui/boxdefs.h"
 
 #include <array>
 
@@ -18,7 +18,7 @@ bool Outside50To2000(double v) { return v < 50 || v > 2000; }
 bool Outside06To2(double v) { return v < 0.6 || v > 2; }
 bool Outside5To600(double v) { return v < 5 || v > 600; }
 
-const std::array<BoxSpec, 23> kBoxes{{
+const std::array<BoxDef, 23> kBoxes{{
     {"ifs", VELTAR_F32(FS), "#0.00", "#0.00", Outside06To2, " 0.6 <= FS <= 2 "},
     {"iufa", VELTAR_F32(UFa), "#0.00", "#0.00", Outside06To2, " 0.6 <= UF <= 2 "},
     {"ifyp", VELTAR_REAL(Fyp), "#00", "#000", Outside50To2000, " 50 <= fyp <= 2000 "},
@@ -49,10 +49,10 @@ const std::array<BoxSpec, 23> kBoxes{{
 
 }  // namespace
 
-std::span<const BoxSpec> NumericBoxes() { return kBoxes; }
+std::span<const BoxDef> NumericBoxes() { return kBoxes; }
 
-const BoxSpec* FindBox(std::string_view name) {
-    for (const BoxSpec& b : NumericBoxes())
+const BoxDef* FindBox(std::string_view name) {
+    for (const BoxDef& b : NumericBoxes())
         if (b.name == name) return &b;
     return nullptr;
 }
