@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <charconv>
 #include <cmath>
+#include <cstdint>
 #include <cstdlib>
 
 namespace veltar {
@@ -35,14 +36,14 @@ bool TieAfter(const Digits& g, int keep) {
 
 bool RoundTo(Digits& g, int keep);
 
-Digits ParseScientific(const char* buf, const char* end) {
+Digits ParseScientific(const char* p, const char* end) {
     Digits out;
-    const char* e = std::find(buf, end, 'e');
-    for (const char* p = buf; p < e; ++p)
+    for (; *p != 'e'; ++p)
         if (*p != '.') out.d[out.n++] = *p;
+    const bool negative = p[1] == '-';
     int exp = 0;
-    for (const char* p = e + 2; p < end; ++p) exp = exp * 10 + (*p - '0');
-    out.exp = e[1] == '-' ? -exp : exp;
+    for (p += 2; p < end; ++p) exp = exp * 10 + (*p - '0');
+    out.exp = negative ? -exp : exp;
     while (out.n > 1 && out.d[out.n - 1] == '0') --out.n;
     if (out.n == 1 && out.d[0] == '0') out.n = 0;
     return out;
@@ -53,8 +54,22 @@ Digits ParseScientific(const char* buf, const char* end) {
 // unless it ends exactly on a half (no decimal of one digit more lies between it and the
 // value, or it would be the shortest), so only that case and the short forms outside
 // the safe range take the exact path.
+// Whole numbers below 1e15 are exact in both precisions: their digits are the integer's.
+bool WholeDigits(double ax, Digits& g) {
+    if (!(ax < 1e15) || ax != static_cast<double>(static_cast<std::uint64_t>(ax))) return false;
+    char buf[24];
+    const auto res = std::to_chars(buf, buf + sizeof buf, static_cast<std::uint64_t>(ax));
+    const int len = static_cast<int>(res.ptr - buf);
+    g.exp = len - 1;
+    g.n = 0;
+    for (int i = 0; i < len; ++i) g.d[g.n++] = buf[i];
+    while (g.n > 0 && g.d[g.n - 1] == '0') --g.n;
+    return true;
+}
+
 template <typename T>
 Digits DecimalDigits(T ax, int significant) {
+    if (Digits whole; ax < static_cast<T>(1e7) && WholeDigits(static_cast<double>(ax), whole)) return whole;
     char buf[48];
     char* end = buf + sizeof buf;
     auto res = std::to_chars(buf, end, ax, std::chars_format::scientific);

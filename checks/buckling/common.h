@@ -52,7 +52,8 @@ public:
         out_ += Format(x, mask, sep_);
         return *this;
     }
-    std::string str() const { return out_; }
+    // Hands the text over; the builder is spent afterwards.
+    std::string str() { return std::move(out_); }
 
 private:
     char sep_;
