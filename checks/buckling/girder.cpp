@@ -12,6 +12,9 @@ using buckling::Sq;
 
 constexpr std::string_view kHintInertia =
     "the stiffener section has no moment of inertia (check the profile) or the plate thickness is zero";
+// A slender plate field (beta above 2) can make the effective width negative.
+constexpr std::string_view kHintNegativeWidth =
+    "the effective plate width se is negative: the plate is too slender for its spacing (check t, s1, s2)";
 constexpr std::string_view kHintGeometry = "a span, the stiffener spacing or the plate thickness is zero";
 constexpr std::string_view kHintEta = "the allowable usage factor is zero";
 constexpr std::string_view kHintRange = "a girder buckling value is out of range: check the input";
@@ -31,7 +34,8 @@ Orthotropic Plate(const Case& c, const Checked& k) {
     const float Iyp = k.F32(L1 * t3 / 12.0, kHintRange);
     o.Dx = k.Div(k.Fin(double(c.E) * c.IeBu, kHintRange), 0.91 * sm, kHintGeometry);
     o.Dy = k.F32(k.Div(double(c.E) * double(Iyp), 0.91 * L1, kHintGeometry), kHintRange);
-    o.etaP = k.Sqrt(k.Div(k.Fin(Iyp * Ip, kHintRange), Iyp * c.IeBu, kHintInertia), kHintInertia);
+    o.etaP = k.Sqrt(k.Div(k.Fin(Iyp * Ip, kHintRange), Iyp * c.IeBu, kHintInertia),
+                    se < 0 ? kHintNegativeWidth : kHintInertia);
     o.tx = k.Div(double(c.StiffAx) + t * sm, sm, kHintGeometry);
     const double Lm = (L1 + double(c.L2)) / 2.0;
     o.ty = k.F32(k.Div(c.GirdA + t * Lm, Lm, kHintGeometry), kHintRange);
