@@ -6,6 +6,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QDir>
+#include <QFileInfo>
 #include <QSettings>
 
 #include "core/calculate.h"
@@ -54,7 +55,7 @@ void FileActions::Open() {
     if (path.isEmpty()) return;
     const bool same = path.toStdString() == c.FileName;
     if (!OpenFile(path)) return;
-    SetAppPathToCurrentFolder();
+    SetAppPathToFolderOf(path);
     if (same) return;
     AddRecentOnOpen(store_, recent_, path.toStdString());
     RefreshRecentMenu();
@@ -82,7 +83,7 @@ void FileActions::OpenRecent(int n) {
         RefreshRecentMenu();
     }
     if (!OpenFile(QString::fromStdString(path))) return;
-    c.AppPath = folder;
+    if (!folder.empty()) c.AppPath = folder;
 }
 
 void FileActions::Save() {
@@ -94,7 +95,7 @@ void FileActions::Save() {
     }
     const QString path = window_.IO().SavePath(ProjectDialog("*.velta", "*.velta", "", false));
     if (path.isEmpty() || !Write(path.toStdString())) return;
-    SetAppPathToCurrentFolder();
+    SetAppPathToFolderOf(path);
     AddRecentOnSave(store_, c.FileName);
     RefreshRecentMenu();
 }
@@ -107,7 +108,7 @@ void FileActions::SaveAs() {
     if (path.isEmpty()) return;
     const std::string previous = c.FileName;
     if (!Write(path.toStdString())) return;
-    SetAppPathToCurrentFolder();
+    SetAppPathToFolderOf(path);
     if (c.FileName == previous) return;
     AddRecentOnSave(store_, c.FileName);
     RefreshRecentMenu();
@@ -124,8 +125,10 @@ bool FileActions::Write(std::string path) {
     return true;
 }
 
-void FileActions::SetAppPathToCurrentFolder() {
-    window_.CaseRecord().AppPath = QDir::toNativeSeparators(QDir::currentPath()).toStdString();
+// The next dialog starts where this one left the user: the chosen file's folder
+// (dialogs here do not move the process's current folder).
+void FileActions::SetAppPathToFolderOf(const QString& path) {
+    window_.CaseRecord().AppPath = QDir::toNativeSeparators(QFileInfo(path).absolutePath()).toStdString();
 }
 
 void FileActions::RefreshRecentMenu() {

@@ -29,7 +29,7 @@ public:
 
 private:
     bool Write(std::string path);
-    void SetAppPathToCurrentFolder();
+    void SetAppPathToFolderOf(const QString& path);
 
     MainWindow& window_;
     SettingsStore& store_;
