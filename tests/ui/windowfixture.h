@@ -8,8 +8,6 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include <memory>
-
 #include "ui/fileactions.h"
 #include "ui/mainwindow.h"
 #include "ui/userio.h"
@@ -18,18 +16,20 @@ namespace veltar {
 
 class RecordingIO : public UserIO {
 public:
-    void Warn(const QString& text) override { warnings << text; }
-    QString OpenPath(const FileDialogSettings& def) override {
-        dialogs.push_back(def);
-        return nextPath;
+    void Warn(const QString& text) override {
+        warnings << text;
+        if (!modal) return;
+        QWidget box;  // takes the focus while it is open, as a modal box does
+        box.show();
+        box.activateWindow();
+        (void)QTest::qWaitForWindowActive(&box);
+        QCoreApplication::processEvents();
     }
-    QString SavePath(const FileDialogSettings& def) override {
-        dialogs.push_back(def);
-        return nextPath;
-    }
+    QString OpenPath(const FileDialogSettings&) override { return nextPath; }
+    QString SavePath(const FileDialogSettings&) override { return nextPath; }
     QStringList warnings;
-    std::vector<FileDialogSettings> dialogs;
     QString nextPath;  // the dialog's answer; empty is Cancel
+    bool modal = false;
 };
 
 struct WindowFixture {
@@ -48,11 +48,11 @@ struct WindowFixture {
     }
 
     Case& c() { return window->CaseRecord(); }
-
     template <class W = QLineEdit>
     W* Get(const char* name) { return window->findChild<W*>(name); }
-
     QString Text(const char* box) { return Get(box)->text(); }
+    QString Path(const QString& name) { return dir.filePath(name); }
+    QString Focused() { return QApplication::focusWidget()->objectName(); }
 
     // Types into a box and leaves it with Enter, as the user does.
     void Type(const char* box, const QString& text) {
@@ -64,13 +64,14 @@ struct WindowFixture {
         QTest::keyClick(edit, Qt::Key_Return);
         QCoreApplication::processEvents();
     }
-
-    QString Focused() {
-        QWidget* w = QApplication::focusWidget();
-        return w ? w->objectName() : QString();
+    void Open(const QString& path) {
+        io.nextPath = path;
+        window->Files().Open();
     }
-
-    QString Path(const QString& name) { return dir.filePath(name); }
+    void SaveAs(const QString& path) {
+        io.nextPath = path;
+        window->Files().SaveAs();
+    }
 };
 
 }  // namespace veltar
