@@ -141,57 +141,67 @@ Mask ParseMask(std::string_view m) {
     return k;
 }
 
-void AppendExponent(std::string& out, int e, const Mask& k) {
-    out += 'E';
+// Text of one number, built in place and appended once. Room for the 309 integer
+// digits of the largest double with a mask's decimals and exponent.
+struct NumberText {
+    char c[400];
+    int n = 0;
+    void Put(char ch) { c[n++] = ch; }
+};
+
+void PutExponent(NumberText& t, int e, const Mask& k) {
+    t.Put('E');
     if (e < 0)
-        out += '-';
+        t.Put('-');
     else if (k.expSignAlways)
-        out += '+';
+        t.Put('+');
     char buf[8];
     auto res = std::to_chars(buf, buf + sizeof buf, std::abs(e));
-    for (int pad = k.expZeros - static_cast<int>(res.ptr - buf); pad > 0; --pad) out += '0';
-    out.append(buf, res.ptr);
+    for (int pad = k.expZeros - static_cast<int>(res.ptr - buf); pad > 0; --pad) t.Put('0');
+    for (const char* p = buf; p < res.ptr; ++p) t.Put(*p);
 }
 
-void AppendFixed(std::string& out, Digits g, const Mask& k, char sep) {
+void PutFixed(NumberText& t, Digits g, const Mask& k, char sep) {
     RoundTo(g, g.exp + 1 + k.decPlaces);
     // Integer digits: positions exp, exp-1, ..., 0 of the rounded value.
     const int intDigits = g.n > 0 ? std::max(g.exp + 1, 0) : 0;
-    for (int pad = k.intZeros - intDigits; pad > 0; --pad) out += '0';
-    for (int pos = 0; pos < intDigits; ++pos) out += pos < g.n ? g.d[pos] : '0';
+    for (int pad = k.intZeros - intDigits; pad > 0; --pad) t.Put('0');
+    for (int pos = 0; pos < intDigits; ++pos) t.Put(pos < g.n ? g.d[pos] : '0');
     if (!k.point) return;
-    std::string frac;
+    t.Put(sep);
+    int last = t.n;  // end of the decimals that must stay
     for (int j = 1; j <= k.decPlaces; ++j) {
         const int pos = g.exp + j;  // digit index of 10^-j
-        frac += (g.n > 0 && pos >= 0 && pos < g.n) ? g.d[pos] : '0';
+        const char digit = (g.n > 0 && pos >= 0 && pos < g.n) ? g.d[pos] : '0';
+        t.Put(digit);
+        if (j <= k.decZeros || digit != '0') last = t.n;
     }
-    size_t len = frac.size();
-    while (len > static_cast<size_t>(k.decZeros) && frac[len - 1] == '0') --len;
-    out += sep;
-    out.append(frac, 0, len);
+    t.n = last;
 }
 
-void AppendScientific(std::string& out, Digits g, const Mask& k, char sep) {
+void PutScientific(NumberText& t, Digits g, const Mask& k, char sep) {
     const int places = std::max(k.intPlaces, 1);
     int e = 0;
     if (RoundTo(g, places + k.decPlaces)) e = g.exp - (places - 1);
-    for (int pos = 0; pos < places; ++pos) out += pos < g.n ? g.d[pos] : '0';
+    for (int pos = 0; pos < places; ++pos) t.Put(pos < g.n ? g.d[pos] : '0');
     if (k.point) {
-        out += sep;
-        for (int j = 0; j < k.decPlaces; ++j) out += (places + j) < g.n ? g.d[places + j] : '0';
+        t.Put(sep);
+        for (int j = 0; j < k.decPlaces; ++j) t.Put((places + j) < g.n ? g.d[places + j] : '0');
     }
-    AppendExponent(out, e, k);
+    PutExponent(t, e, k);
 }
 
 template <typename T>
 void AppendMasked(std::string& out, T x, std::string_view mask, char sep, int significant) {
     const Mask k = ParseMask(mask);
-    if (std::signbit(x) && x != 0) out += '-';
+    NumberText t;
+    if (std::signbit(x) && x != 0) t.Put('-');
     const Digits g = DecimalDigits(std::fabs(x), significant);
     if (k.exponent)
-        AppendScientific(out, g, k, sep);
+        PutScientific(t, g, k, sep);
     else
-        AppendFixed(out, g, k, sep);
+        PutFixed(t, g, k, sep);
+    out.append(t.c, static_cast<size_t>(t.n));
     out += k.suffix;
 }
 
@@ -210,7 +220,9 @@ std::string Plain(T x, char sep, int significant) {
         Mask k;
         k.expSignAlways = true;
         k.expZeros = 2;
-        AppendExponent(out, g.exp, k);
+        NumberText t;
+        PutExponent(t, g.exp, k);
+        out.append(t.c, static_cast<size_t>(t.n));
         return out;
     }
     if (g.exp < 0) {
