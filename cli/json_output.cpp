@@ -5,6 +5,7 @@
 #include <charconv>
 #include <cmath>
 #include <cstdio>
+#include <initializer_list>
 
 #include "core/fields.h"
 
@@ -86,21 +87,38 @@ void Key(std::string& out, const char* name, bool& first) {
     out += ": ";
 }
 
-void Line(std::string& out, const ResultLine& line) {
-    out += "{\"Title\": ";
-    String(out, line.Title);
-    out += ", \"Formula\": ";
-    String(out, line.Formula);
-    out += ", \"Value\": ";
-    String(out, line.Value);
-    out += ", \"Reference\": ";
-    String(out, line.Reference);
-    out += ", \"Colour\": ";
-    out += std::to_string(line.Colour);
+struct Member {
+    const char* key;
+    const std::string* text;  // a string member, or
+    int number;               // a whole-number member when text is null
+};
+
+// {"key": value, ...} on one line.
+void Object(std::string& out, std::initializer_list<Member> members) {
+    out += '{';
+    bool first = true;
+    for (const Member& m : members) {
+        if (!first) out += ", ";
+        first = false;
+        String(out, m.key);
+        out += ": ";
+        if (m.text)
+            String(out, *m.text);
+        else
+            out += std::to_string(m.number);
+    }
     out += '}';
 }
 
-const char* StyleName(RowStyle style) {
+void Line(std::string& out, const ResultLine& line) {
+    Object(out, {{"Title", &line.Title, 0},
+                 {"Formula", &line.Formula, 0},
+                 {"Value", &line.Value, 0},
+                 {"Reference", &line.Reference, 0},
+                 {"Colour", nullptr, line.Colour}});
+}
+
+std::string StyleName(RowStyle style) {
     switch (style) {
         case RowStyle::Heading: return "heading";
         case RowStyle::Result: return "result";
@@ -111,17 +129,12 @@ const char* StyleName(RowStyle style) {
 }
 
 void Row(std::string& out, const ListRow& row) {
-    out += "{\"style\": ";
-    String(out, StyleName(row.style));
-    out += ", \"text\": ";
-    String(out, row.text);
-    out += ", \"value\": ";
-    String(out, row.value);
-    out += ", \"reference\": ";
-    String(out, row.reference);
-    out += ", \"colour\": ";
-    out += std::to_string(row.colour);
-    out += '}';
+    const std::string style = StyleName(row.style);
+    Object(out, {{"style", &style, 0},
+                 {"text", &row.text, 0},
+                 {"value", &row.value, 0},
+                 {"reference", &row.reference, 0},
+                 {"colour", nullptr, row.colour}});
 }
 
 }  // namespace
