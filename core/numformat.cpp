@@ -7,6 +7,7 @@
 #include <cmath>
 #include <cstdint>
 #include <cstdlib>
+#include <cstring>
 
 namespace veltar {
 namespace {
@@ -36,14 +37,19 @@ bool TieAfter(const Digits& g, int keep) {
 
 bool RoundTo(Digits& g, int keep);
 
+// Digits of "d.ddde+XX" as std::to_chars writes them in scientific form.
 Digits ParseScientific(const char* p, const char* end) {
     Digits out;
-    for (; *p != 'e'; ++p)
-        if (*p != '.') out.d[out.n++] = *p;
-    const bool negative = p[1] == '-';
+    const char* e = static_cast<const char*>(std::memchr(p, 'e', static_cast<size_t>(end - p)));
+    out.d[0] = p[0];
+    out.n = 1;
+    if (e - p > 2) {
+        std::memcpy(out.d + 1, p + 2, static_cast<size_t>(e - p - 2));
+        out.n += static_cast<int>(e - p - 2);
+    }
     int exp = 0;
-    for (p += 2; p < end; ++p) exp = exp * 10 + (*p - '0');
-    out.exp = negative ? -exp : exp;
+    for (const char* q = e + 2; q < end; ++q) exp = exp * 10 + (*q - '0');
+    out.exp = e[1] == '-' ? -exp : exp;
     while (out.n > 1 && out.d[out.n - 1] == '0') --out.n;
     if (out.n == 1 && out.d[0] == '0') out.n = 0;
     return out;
