@@ -4,6 +4,7 @@
 
 #include <string>
 #include <tuple>
+#include <utility>
 
 #include "checks/scantling/scantling.h"
 #include "core/arith.h"
@@ -156,6 +157,17 @@ std::string Rows(Case& c) {
 
 // Defaults: stiffener 7.8*0.9*3*0.625*9 = 118.46 cm3, girder 4.74*1.5*3*2.75*36 = 2111.67
 // cm3, web 0.01*800 + 3 = 11 > tw 10; plate yield sqrt(12700) = 112.69 at every corner.
+// The lower yield stress governs Q; equal stresses take the plate's (grade 2, Q 1.0).
+TEST(Scantling, GoverningMaterialFactor) {
+    Case c = Scantling();
+    c.StiffGradeIndex = 3;  // Q 0.8
+    for (auto [fys, q] : {std::pair{235.0f, 1.0f}, {234.9f, 0.8f}}) {
+        c.Fys = fys;
+        StiffenerScantling(c, kGrades);
+        EXPECT_EQ(c.StiffQ, q) << fys;
+    }
+}
+
 TEST(ScantlingRows, DefaultCaseListsEighteenRows) {
     Case c = Scantling();
     RunChecks(c);
