@@ -197,11 +197,59 @@ void PutScientific(NumberText& t, Digits g, const Mask& k, char sep) {
     PutExponent(t, e, k);
 }
 
+// Fixed masks of up to three decimals straight from the binary value, where rounding
+// to significant digits first cannot change the result. That rounding moves the value
+// by at most half a unit of its last significant digit, which matters only within that
+// distance of a half; the margin below is ten times wider (and a hundred times the
+// error of forming |x|·10^d in double). Values that close to a half, and very large
+// ones, take the decimal path.
+template <typename T>
+bool PutFixedDirect(NumberText& t, T ax, const Mask& k, char sep, int significant) {
+    constexpr double kScale[] = {1.0, 10.0, 100.0, 1000.0};
+    if (k.exponent || k.decPlaces > 3 || !(ax < static_cast<T>(1e11))) return false;
+    const double y = static_cast<double>(ax) * kScale[k.decPlaces];
+    const auto whole = static_cast<std::uint64_t>(y);  // y >= 0: truncation is the floor
+    const double off = (y - static_cast<double>(whole)) - 0.5;  // exact below 2^52
+    // A generous bound on the decimal exponent (from the binary one): a larger one only
+    // widens the margin.
+    const int e = ax > 0 ? (std::ilogb(ax) + 1) * 30103 / 100000 + 2 : 0;
+    const int cut = e - significant + 1 + k.decPlaces;  // the margin is 10^cut
+    constexpr double kMargin[] = {1e-1,  1e-2,  1e-3,  1e-4,  1e-5,  1e-6,  1e-7,  1e-8,  1e-9,  1e-10,
+                                  1e-11, 1e-12, 1e-13, 1e-14, 1e-15, 1e-16, 1e-17, 1e-18, 1e-19, 1e-20};
+    if (cut >= 0) return false;
+    // Below 1e-20 the value is far too small to come near a half of the last decimal.
+    const double margin = -cut <= 20 ? kMargin[-cut - 1] : 0.0;
+    if (std::fabs(off) <= margin) return false;
+    const std::uint64_t n = whole + (off > 0 ? 1 : 0);
+    char buf[24];
+    const auto res = std::to_chars(buf, buf + sizeof buf, n);
+    const int len = static_cast<int>(res.ptr - buf);
+    const int intLen = n == 0 ? 0 : std::max(len - k.decPlaces, 0);
+    for (int pad = k.intZeros - intLen; pad > 0; --pad) t.Put('0');
+    for (int i = 0; i < intLen; ++i) t.Put(buf[i]);
+    if (!k.point) return true;
+    t.Put(sep);
+    int last = t.n;  // end of the decimals that must stay
+    for (int j = 1; j <= k.decPlaces; ++j) {
+        const int pos = len - k.decPlaces + j - 1;  // index in buf of the j-th decimal
+        const char digit = pos >= 0 ? buf[pos] : '0';
+        t.Put(digit);
+        if (j <= k.decZeros || digit != '0') last = t.n;
+    }
+    t.n = last;
+    return true;
+}
+
 template <typename T>
 void AppendMasked(std::string& out, T x, std::string_view mask, char sep, int significant) {
     const Mask k = ParseMask(mask);
     NumberText t;
     if (std::signbit(x) && x != 0) t.Put('-');
+    if (PutFixedDirect(t, std::fabs(x), k, sep, significant)) {
+        out.append(t.c, static_cast<size_t>(t.n));
+        out += k.suffix;
+        return;
+    }
     const Digits g = DecimalDigits(std::fabs(x), significant);
     if (k.exponent)
         PutScientific(t, g, k, sep);
