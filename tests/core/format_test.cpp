@@ -1,6 +1,13 @@
 // Number masks: rounding on the decimal form, "#" places, signs, exponents, separators.
 #include <gtest/gtest.h>
 
+#include <charconv>
+#include <cstdlib>
+#include <cmath>
+#include <iomanip>
+#include <random>
+#include <string>
+
 #include "core/numformat.h"
 
 namespace veltar {
@@ -90,6 +97,45 @@ TEST(PlainText, ShortestTextInItsPrecision) {
     EXPECT_EQ(PlainText(-0.0), "0");
     EXPECT_EQ(PlainText(Real(5.3f)), "5.3");
     EXPECT_EQ(PlainText(Real(static_cast<double>(5.3f))), "5.30000019073486");
+}
+
+// An independent reference: the exact 15-digit (7 for a float) decimal form from
+// std::to_chars, then half away from zero to `decimals`, as digit strings.
+template <typename T>
+std::string Reference(T x, int decimals, int significant) {
+    char buf[64];
+    auto end = std::to_chars(buf, buf + sizeof buf, std::fabs(x), std::chars_format::scientific, significant - 1).ptr;
+    std::string digits;
+    const char* p = buf;
+    for (; *p != 'e'; ++p)
+        if (*p != '.') digits += *p;
+    const int exp = std::atoi(std::string(p + 1, static_cast<const char*>(end)).c_str());
+    // Scale to an integer count of 10^-decimals, padding or cutting the digit string.
+    const int keep = exp + 1 + decimals;
+    std::string kept = keep <= 0 ? "0" : digits.substr(0, std::min<size_t>(keep, digits.size()));
+    while (keep > 0 && static_cast<int>(kept.size()) < keep) kept += '0';
+    long long n = std::stoll(kept);
+    if (keep >= 0 && keep < static_cast<int>(digits.size()) && digits[keep] >= '5') ++n;
+    std::string s = std::to_string(n);
+    while (static_cast<int>(s.size()) <= decimals) s.insert(s.begin(), '0');
+    s.insert(s.end() - decimals, '.');
+    return (std::signbit(x) && x != 0 ? "-" : "") + s;
+}
+
+TEST(Format, AgreesWithTheDecimalFormNearHalves) {
+    std::mt19937_64 gen(42);
+    for (int i = 0; i < 200000; ++i) {
+        const int d = 1 + static_cast<int>(gen() % 3);
+        // A decimal half at the mask's last place, then a few steps either side of it.
+        double x = (static_cast<double>(gen() % 100000000) + 0.5) / std::pow(10.0, d);
+        for (int step = static_cast<int>(gen() % 7) - 3; step != 0; step += step > 0 ? -1 : 1)
+            x = std::nextafter(x, step > 0 ? 1e300 : -1e300);
+        if (gen() & 1) x = -x;
+        const std::string mask = d == 1 ? "0.0" : d == 2 ? "0.00" : "0.000";
+        ASSERT_EQ(Format(x, mask), Reference(x, d, 15)) << std::setprecision(17) << x;
+        const float f = static_cast<float>(x);
+        ASSERT_EQ(Format(f, mask), Reference(f, d, 7)) << std::setprecision(9) << f;
+    }
 }
 
 }  // namespace
