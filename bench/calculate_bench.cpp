@@ -10,9 +10,11 @@
 #include <vector>
 
 #include "bench/case_mix.h"
-#include "core/calculate.h"
 #include "files/casedb.h"
-#include "files/resulttable.h"
+#include "files/datatables.h"
+#include "run/batch.h"
+#include "run/calculate.h"
+#include "run/dbcase.h"
 
 namespace veltar::bench {
 namespace {

@@ -10,6 +10,7 @@
 #include "cli/common.h"
 #include "files/casedb.h"
 #include "files/resulttable.h"
+#include "run/batch.h"
 
 namespace veltar::cli {
 namespace {

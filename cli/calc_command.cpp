@@ -11,7 +11,8 @@
 #include "cli/common.h"
 #include "cli/json_output.h"
 #include "cli/list_output.h"
-#include "core/calculate.h"
+#include "run/calculate.h"
+#include "run/reopen.h"
 #include "files/projectfile.h"
 
 namespace veltar::cli {

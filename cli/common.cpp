@@ -4,6 +4,8 @@
 #include <filesystem>
 #include <system_error>
 
+#include "files/datatables.h"
+
 namespace veltar::cli {
 
 std::string ExeDir() {

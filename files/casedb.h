@@ -1,5 +1,5 @@
 // The case database: a tab-separated table of many cases ("*.velti"), read into
-// memory row by row; any case row can be made the current case and recalculated.
+// memory row by row.
 #pragma once
 
 #include <array>
@@ -7,7 +7,6 @@
 #include <string>
 #include <vector>
 
-#include "core/calculate.h"
 #include "core/case.h"
 #include "core/status.h"
 #include "profiles/tables.h"
@@ -57,14 +56,5 @@ Status ReadCaseDatabase(const std::string& path, const Tables& tables, int decSe
 
 // The first case row, -1 when the table holds only comments.
 int FirstCaseRow(const CaseDatabase& db);
-
-// Copies a case row into the case and recalculates the whole panel with its
-// stiffener and girder sections. The profile and grade choices of the row replace
-// the case's; the check mode and the deformation option stay. False (nothing
-// loaded) for a comment row or a row beyond the table.
-bool LoadDatabaseCase(Case& c, const Tables& tables, CaseDatabase& db, int row, CalcEvents& events);
-
-// Why the last run of `c` gave no trustworthy factors; empty when it gave them.
-std::string RunFault(const Case& c);
 
 }  // namespace veltar

@@ -1,5 +1,5 @@
 // The project file: one case, 48 lines of single values, written and read back in
-// each field's own precision; and the recalculation that follows an Open.
+// each field's own precision.
 #pragma once
 
 #include <string>
@@ -20,9 +20,5 @@ Status WriteProjectFile(Case& c, std::string& path);
 // changes only when the whole file converted; errors name the file and the line.
 // On success FileName = path.
 Status ReadProjectFile(Case& c, const Tables& tables, const std::string& path);
-
-// What Open does between reading and showing the case: ssum, both material
-// grades, the stiffener profile and the girder section.
-void RecalculateOpened(Case& c, const Tables& tables);
 
 }  // namespace veltar

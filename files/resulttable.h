@@ -1,27 +1,13 @@
 // The result table ("*.velto"): every row of a case table again, each case row with
-// its usage factors after a full calculation run.
+// its usage factors; the texts of its lines and the file.
 #pragma once
 
 #include <string>
-#include <vector>
 
 #include "core/case.h"
 #include "core/status.h"
-#include "files/casedb.h"
-#include "profiles/tables.h"
 
 namespace veltar {
-
-struct FaultedRow {
-    int line = 0;  // line of the case table
-    std::string Ident;
-    std::string fault;
-};
-
-struct ResultReport {
-    int cases = 0;
-    std::vector<FaultedRow> faulted;
-};
 
 // The case table's path with its extension replaced by ".velto", or ".velto"
 // appended when it has none.
@@ -34,10 +20,8 @@ std::string ResultHeader();
 // some factors and left the others from the previous case, so none is written.
 std::string ResultLineText(const Case& c, bool faulted, char sep);
 
-// Loads and recalculates every case row in turn and writes the table to `path`
-// through a temporary file in the same folder, so a failed write leaves any
-// earlier table intact. Afterwards `c` holds the last case row.
-Status WriteResultTable(const std::string& path, Case& c, const Tables& tables, CaseDatabase& db, int decSep,
-                        ResultReport& report);
+// Replaces the file at `path` with `text` as a whole, so a failed write leaves any
+// earlier table intact; the message names the file.
+Status SaveResultTable(const std::string& path, const std::string& text);
 
 }  // namespace veltar

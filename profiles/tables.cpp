@@ -1,11 +1,9 @@
-// Looking up the profile tables: combo item texts, rows by dimensions, the data folder.
+// Looking up the profile tables: combo item texts and rows by dimensions.
 #include "profiles/tables.h"
 
 #include <algorithm>
 #include <cfloat>
 #include <cmath>
-#include <filesystem>
-#include <system_error>
 
 #include "core/numformat.h"
 
@@ -38,11 +36,6 @@ bool SameSingle(float cell, double x) {
 // Index of the last row read, bounded by the array for a table not built by the reader.
 int LastRow(const ProfileTable& table) { return std::min(table.count, kMaxProfileRows - 1); }
 
-bool HasDataTables(const std::filesystem::path& dir) {
-    std::error_code ec;
-    return std::filesystem::is_regular_file(dir / "lprof.dat", ec);
-}
-
 }  // namespace
 
 std::string ItemText(const Tables& tables, i16 kind, int row, char sep) {
@@ -70,14 +63,6 @@ int FindBulbTableRow(const Tables& tables, double H, double tw) {
         if (SameSingle(r[0], H) && SameSingle(r[1], tw)) return i;
     }
     return -1;
-}
-
-std::string FindDataDir(const std::string& exeDir) {
-    const std::filesystem::path exe(exeDir);
-    if (HasDataTables(exe)) return exeDir;
-    const std::filesystem::path shared = exe / ".." / "share" / "veltar";
-    if (HasDataTables(shared)) return shared.string();
-    return exeDir;
 }
 
 }  // namespace veltar

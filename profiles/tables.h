@@ -31,10 +31,6 @@ struct Tables {
     MaterialTable Mat;
 };
 
-// Reads bfprof.dat, lprof.dat, tprof.dat, fprof.dat and ABSmat.dat from `dir`.
-// On failure `tables` is unchanged and the message names the file and the line.
-Status ReadTables(const std::string& dir, Tables& tables);
-
 // Combo item text of a table row, e.g. "L100x75x7x10", "Fb200x9", "BF200x9"; empty
 // for a kind without a table or a row that was not read.
 std::string ItemText(const Tables& tables, i16 kind, int row, char sep = '.');
@@ -42,8 +38,5 @@ std::string ItemText(const Tables& tables, i16 kind, int row, char sep = '.');
 // Last row whose first columns equal the given dimensions, -1 when none does.
 int FindLTableRow(const Tables& tables, double H, double B, double tw);
 int FindBulbTableRow(const Tables& tables, double H, double tw);
-
-// The folder holding the data tables: beside the executable, else ../share/veltar.
-std::string FindDataDir(const std::string& exeDir);
 
 }  // namespace veltar

@@ -9,7 +9,8 @@
 #include <QFileInfo>
 #include <QSettings>
 
-#include "core/calculate.h"
+#include "run/calculate.h"
+#include "run/reopen.h"
 #include "files/projectfile.h"
 #include "ui/inputcontroller.h"
 #include "ui/mainwindow.h"

@@ -8,7 +8,7 @@
 #include <functional>
 #include <string_view>
 
-#include "core/calculate.h"
+#include "run/calculate.h"
 #include "core/case.h"
 #include "profiles/tables.h"
 #include "ui/boxdefs.h"

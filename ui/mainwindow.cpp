@@ -14,7 +14,8 @@
 
 #include <cmath>
 
-#include "core/calculate.h"
+#include "files/datatables.h"
+#include "run/calculate.h"
 #include "core/parse.h"
 #include "ui/arrangement.h"
 #include "ui/fileactions.h"

@@ -11,7 +11,10 @@
 #include "cli/batch_command.h"
 #include "cli/common.h"
 #include "files/casedb.h"
+#include "files/datatables.h"
 #include "files/resulttable.h"
+#include "run/batch.h"
+#include "run/dbcase.h"
 
 namespace veltar {
 namespace {

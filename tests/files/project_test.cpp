@@ -8,6 +8,7 @@
 #include <limits>
 
 #include "files/projectfile.h"
+#include "files/datatables.h"
 #include "files/projectlayout.h"
 
 namespace veltar {

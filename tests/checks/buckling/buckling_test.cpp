@@ -9,7 +9,7 @@
 
 #include "checks/buckling/buckling.h"
 #include "core/arith.h"
-#include "core/calculate.h"
+#include "core/stresses.h"
 
 namespace veltar {
 namespace {

@@ -2,7 +2,7 @@
 #include <array>
 #include <string>
 
-#include "files/casedb.h"
+#include "run/dbcase.h"
 #include "profiles/girder.h"
 #include "profiles/sections.h"
 

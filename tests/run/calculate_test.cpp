@@ -4,7 +4,9 @@
 
 #include <cmath>
 
-#include "core/calculate.h"
+#include "core/stresses.h"
+#include "files/datatables.h"
+#include "run/calculate.h"
 
 namespace veltar {
 namespace {

@@ -1,9 +1,9 @@
-// The recalculation that follows reading a project file, shared by the window's
-// Open and recent-file commands and by the command-line tool.
+// The recalculation that follows reading a project file: sums beyond the float
+// range become infinities that the calculation then reports.
 #include <cfloat>
 #include <cmath>
 
-#include "files/projectfile.h"
+#include "run/reopen.h"
 #include "profiles/girder.h"
 #include "profiles/materials.h"
 #include "profiles/sections.h"

@@ -2,10 +2,12 @@
 // a local table and only a complete, valid set of tables replaces the caller's.
 #include <charconv>
 #include <cmath>
+#include <filesystem>
 #include <string>
+#include <system_error>
 
-#include "profiles/record_reader.h"
-#include "profiles/tables.h"
+#include "files/datatables.h"
+#include "files/record_reader.h"
 
 namespace veltar {
 
@@ -100,6 +102,11 @@ Status ReadMaterialFile(const std::string& dir, MaterialTable& table) {
     return CheckCount(in, n, kMinMaterials, "the default grade 2 and the user-defined last grade");
 }
 
+bool HasDataTables(const std::filesystem::path& dir) {
+    std::error_code ec;
+    return std::filesystem::is_regular_file(dir / "lprof.dat", ec);
+}
+
 }  // namespace
 
 Status ReadTables(const std::string& dir, Tables& tables) {
@@ -111,6 +118,14 @@ Status ReadTables(const std::string& dir, Tables& tables) {
     if (s) s = ReadMaterialFile(dir, read.Mat);
     if (s) tables = std::move(read);
     return s;
+}
+
+std::string FindDataDir(const std::string& exeDir) {
+    const std::filesystem::path exe(exeDir);
+    if (HasDataTables(exe)) return exeDir;
+    const std::filesystem::path shared = exe / ".." / "share" / "veltar";
+    if (HasDataTables(shared)) return shared.string();
+    return exeDir;
 }
 
 }  // namespace veltar

@@ -31,9 +31,6 @@ void Calculate(Case& c, const Tables& tables, CalcEvents& events);
 // Spacing against span warnings; changes nothing.
 void CheckSpans(const Case& c, CalcEvents& events);
 
-// ssum, sm, SigxS and the ordered edge stresses of the plate fields.
-void PrepareStresses(Case& c);
-
 // Start-up after the tables are read: plate grade, stresses, stiffener section,
 // girder section, stiffener grade.
 void PrepareStartupCase(Case& c, const Tables& tables);

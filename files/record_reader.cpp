@@ -1,6 +1,6 @@
 // Splitting the data tables into records and fields. Everything read from a file is
 // untrusted: line length, line count and quoting are checked before use.
-#include "profiles/record_reader.h"
+#include "files/record_reader.h"
 
 #include <algorithm>
 #include <filesystem>

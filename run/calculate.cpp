@@ -1,13 +1,13 @@
 // The calculation run: span warnings, materials, stresses, every check in its fixed
 // order, then the result list of the check mode.
-#include "core/calculate.h"
+#include "run/calculate.h"
 
-#include <algorithm>
 #include <cfenv>
 
 #include "checks/buckling/buckling.h"
 #include "checks/scantling/scantling.h"
 #include "core/arith.h"
+#include "core/stresses.h"
 #include "profiles/girder.h"
 #include "profiles/materials.h"
 #include "profiles/sections.h"
@@ -101,22 +101,6 @@ void CheckSpans(const Case& c, CalcEvents& events) {
         events.Warn(" s1 <= L2  ", "is1");
     else if (c.s2 > c.L2)
         events.Warn(" s2 <= l2  ", "is2");
-}
-
-void PrepareStresses(Case& c) {
-    const Checked k("Stress pre-processing");
-    const double s1 = c.s1, s2 = c.s2;
-    c.ssum = k.F32(s1 + s2, "the stiffener spacings are too large");
-    c.sm = (s1 + s2) / 2;
-    const double sigxA = c.SigxA, sigxB = c.SigxB;
-    c.SigxS = k.Fin(sigxA - (sigxA - sigxB) * k.Div(s1, s1 + s2, "the stiffener spacings s1 + s2 add up to zero"));
-    c.SigxMin1 = std::min(sigxA, c.SigxS);
-    c.SigxMax1 = std::max(sigxA, c.SigxS);
-    c.SigxMin2 = std::min(sigxB, c.SigxS);
-    c.SigxMax2 = std::max(sigxB, c.SigxS);
-    const double sigyA = c.SigyA, sigyC = c.SigyC;
-    c.SigyMin = std::min(sigyA, sigyC);
-    c.SigyMax = std::max(sigyA, sigyC);
 }
 
 void Calculate(Case& c, const Tables& tables, CalcEvents& events) {
