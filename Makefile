@@ -8,7 +8,7 @@ setup:
 	@scripts/setup
 
 build: setup
-	@cmake -S . -B $(BUILD) -G Ninja -DVELTAR_GUI=ON > /dev/null
+	@cmake -S . -B $(BUILD) -G Ninja -DVELTAR_GUI=ON -DVELTAR_WERROR=ON > /dev/null
 	@cmake --build $(BUILD) -j$(JOBS)
 
 # Opens the main window with the default case. Without a display (a bare server) the
