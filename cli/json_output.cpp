@@ -7,7 +7,7 @@
 #include <cstdio>
 #include <initializer_list>
 
-#include "core/fields.h"
+#include "core/fieldtable.h"
 
 namespace veltar::cli {
 namespace {
@@ -35,22 +35,6 @@ constexpr std::array<NamedLine, 17> kLines{{
     {"GirderDepthLine", &Case::GirderDepthLine},
     {"GirderWebLine", &Case::GirderWebLine},
     {"TrippingLine", &Case::TrippingLine},
-}};
-
-struct NamedText {
-    const char* name;
-    std::string Case::*text;
-};
-
-constexpr std::array<NamedText, 8> kTexts{{
-    {"PlateYieldNote", &Case::PlateYieldNote},
-    {"WebRatioText", &Case::WebRatioText},
-    {"FlangeRatioText", &Case::FlangeRatioText},
-    {"ctext0", &Case::ctext0},
-    {"ctext1", &Case::ctext1},
-    {"ctext2", &Case::ctext2},
-    {"stiffprof", &Case::stiffprof},
-    {"girdprof", &Case::girdprof},
 }};
 
 void Number(std::string& out, double x) {
@@ -142,9 +126,10 @@ void Row(std::string& out, const ListRow& row) {
 std::string CaseJson(const Case& c, const std::vector<std::string>& messages) {
     std::string out = "{\n  \"fields\": {";
     bool first = true;
-    for (const NumericField& f : CaseNumericFields()) {
+    for (const FieldDef& f : CaseFields()) {
+        if (!f.json || !IsNumeric(f)) continue;
         Key(out, f.name, first);
-        Number(out, f.get(c));
+        Number(out, NumericValue(c, f));
     }
     out += "\n  },\n  \"lines\": {";
     first = true;
@@ -154,9 +139,10 @@ std::string CaseJson(const Case& c, const std::vector<std::string>& messages) {
     }
     out += "\n  },\n  \"texts\": {";
     first = true;
-    for (const NamedText& t : kTexts) {
-        Key(out, t.name, first);
-        String(out, c.*(t.text));
+    for (const FieldDef& f : CaseFields()) {
+        if (!f.json || IsNumeric(f)) continue;
+        Key(out, f.name, first);
+        String(out, c.*std::get<std::string Case::*>(f.member));
     }
     out += "\n  },\n  \"rows\": [";
     for (size_t i = 0; i < c.Rows.size(); ++i) {

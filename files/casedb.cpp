@@ -8,6 +8,7 @@
 #include <string_view>
 #include <utility>
 
+#include "core/fieldtable.h"
 #include "core/parse.h"
 
 namespace veltar {
@@ -17,39 +18,33 @@ namespace {
 // read into memory as one line.
 constexpr std::size_t kMaxLineLength = 64 * 1024;
 
-constexpr std::array<std::string_view, kCaseRowCells> kCellNames = {
-    "Project", "Ident", "LoadCond", "FS", "UFa", "Fyp", "Fup", "Fys", "Fus", "E", "BulkheadType",
-    "UL", "EndOption", "stiffener code", "stiffener dimensions", "girder code", "girder dimensions",
-    "L1", "L2", "Lg", "Lgs", "Lt", "t", "s1", "s2", "SigxA", "SigxB", "SigyA", "SigyC", "Tau", "p", "ps"};
+// The cells that hold no field of their own.
+constexpr int kStiffCodeCell = 13, kStiffDimCell = 14, kGirdCodeCell = 15, kGirdDimCell = 16;
 
-// Numeric cells read as 32-bit floats, with the field each fills.
-struct NumberCell {
-    int cell;
-    float CaseRow::*field;
-};
-constexpr NumberCell kNumberCells[] = {
-    {3, &CaseRow::FS},     {4, &CaseRow::UFa},    {5, &CaseRow::Fyp},    {6, &CaseRow::Fup},
-    {7, &CaseRow::Fys},    {8, &CaseRow::Fus},    {9, &CaseRow::E},      {11, &CaseRow::UL},
-    {17, &CaseRow::L1},    {18, &CaseRow::L2},    {19, &CaseRow::Lg},    {20, &CaseRow::Lgs},
-    {21, &CaseRow::Lt},    {22, &CaseRow::t},     {23, &CaseRow::s1},    {24, &CaseRow::s2},
-    {25, &CaseRow::SigxA}, {26, &CaseRow::SigxB}, {27, &CaseRow::SigyA}, {28, &CaseRow::SigyC},
-    {29, &CaseRow::Tau},   {30, &CaseRow::p},     {31, &CaseRow::ps}};
+std::string CellName(int cell) {
+    switch (cell) {
+        case kStiffCodeCell: return "stiffener code";
+        case kStiffDimCell: return "stiffener dimensions";
+        case kGirdCodeCell: return "girder code";
+        case kGirdDimCell: return "girder dimensions";
+        default: break;
+    }
+    for (const FieldDef& f : CaseFields())
+        if (f.caseCell == cell) return f.name;
+    return "cell " + std::to_string(cell + 1);
+}
 
-struct WholeCell {
-    int cell;
-    i16 CaseRow::*field;
-};
-constexpr WholeCell kWholeCells[] = {
-    {2, &CaseRow::LoadCond}, {10, &CaseRow::BulkheadType}, {12, &CaseRow::EndOption}};
-
-// Stiffener codes (case-sensitive) and how many dimensions each carries.
-struct StiffCode {
-    std::string_view code;
-    i16 kind;
-    int dims;
-};
-constexpr StiffCode kStiffCodes[] = {{"LR", kLTable, 4}, {"LW", kLBuilt, 4}, {"TG", kTBuilt, 4},
-                                     {"FB", kFbBuilt, 2}, {"BF", kBulb, 2},  {"IG", kIBuilt, 4}};
+// The numeric cells of a case row in cell order, the 32-bit ones before the whole
+// numbers, so that a row with several bad cells is always reported by the same one.
+std::vector<const FieldDef*> NumericCells() {
+    std::vector<const FieldDef*> cells;
+    for (const bool whole : {false, true})
+        for (int cell = 0; cell < kCaseRowCells; ++cell)
+            for (const FieldDef& f : CaseFields())
+                if (f.caseCell == cell && IsNumeric(f) && std::holds_alternative<i16 Case::*>(f.member) == whole)
+                    cells.push_back(&f);
+    return cells;
+}
 
 enum class LineRead { Ok, End, TooLong };
 
@@ -99,7 +94,7 @@ public:
 
     Status Fail(int cell, std::string_view what) const {
         return Status::Error("line " + std::to_string(line_) + ", cell " + std::to_string(cell + 1) +
-                             " (" + std::string(kCellNames[cell]) + "): " + std::string(what));
+                             " (" + CellName(cell) + "): " + std::string(what));
     }
 
     Status Number(int cell, std::string_view text, float& out) const {
@@ -110,13 +105,13 @@ public:
     }
 
     // Whole-number cells round half to even, as the 16-bit fields take a value.
-    Status Whole(int cell, i16& out) const {
+    Status Whole(int cell, float& out) const {
         float v = 0;
         if (Status s = Number(cell, cells_[cell], v); !s) return s;
         const double r = std::nearbyint(static_cast<double>(v));
         if (!(r >= -32768.0 && r <= 32767.0))
             return Fail(cell, "\"" + std::string(cells_[cell]) + "\" is outside -32768 to 32767");
-        out = static_cast<i16>(r);
+        out = static_cast<float>(r);
         return Status::Ok();
     }
 
@@ -139,28 +134,40 @@ private:
     int decSep_;
 };
 
-Status ReadStiffener(const CellReader& r, const Tables& tables, CaseRow& row) {
-    for (const StiffCode& k : kStiffCodes) {
-        if (r[13] != k.code) continue;
-        row.StiffKind = k.kind;
-        if (Status s = r.Dims(14, k.dims, row.StiffDim); !s) return s;
-        const auto& d = row.StiffDim;
-        // A table profile whose dimensions match no row takes the first row.
-        if (k.kind == kLTable) row.StiffRow = static_cast<i16>(std::max(FindLTableRow(tables, d[0], d[1], d[2]), 0));
-        if (k.kind == kBulb) row.StiffRow = static_cast<i16>(std::max(FindBulbTableRow(tables, d[0], d[1]), 0));
-        return Status::Ok();
+// The readable codes, for messages: "LR, LW, TG, FB, BF or IG".
+std::string StiffCodeList() {
+    std::vector<std::string_view> codes;
+    for (const StiffKindDef& k : StiffKinds())
+        if (*k.readCode != '\0') codes.push_back(k.readCode);
+    std::string list;
+    for (size_t i = 0; i < codes.size(); ++i) {
+        if (i > 0) list += i + 1 == codes.size() ? " or " : ", ";
+        list += codes[i];
     }
-    return r.Fail(13, "unknown stiffener code \"" + std::string(r[13]) + "\" (LR, LW, TG, FB, BF or IG)");
+    return list;
+}
+
+Status ReadStiffener(const CellReader& r, const Tables& tables, CaseRow& row) {
+    const StiffKindDef* k = StiffKindByCode(r[kStiffCodeCell]);
+    if (!k)
+        return r.Fail(kStiffCodeCell, "unknown stiffener code \"" + std::string(r[kStiffCodeCell]) + "\" (" +
+                                          StiffCodeList() + ")");
+    row.StiffKind = k->kind;
+    if (Status s = r.Dims(kStiffDimCell, k->codeDims, row.StiffDim); !s) return s;
+    const auto& d = row.StiffDim;
+    // A table profile whose dimensions match no row takes the first row.
+    if (k->source == KindSource::LTable)
+        row.StiffRow = static_cast<i16>(std::max(FindLTableRow(tables, d[0], d[1], d[2]), 0));
+    if (k->source == KindSource::BFTable)
+        row.StiffRow = static_cast<i16>(std::max(FindBulbTableRow(tables, d[0], d[1]), 0));
+    return Status::Ok();
 }
 
 Status ReadGirder(const CellReader& r, CaseRow& row) {
-    if (r[15] == "LG")
-        row.GirdKind = kLGirder;
-    else if (r[15] == "TG")
-        row.GirdKind = kTGirder;
-    else
-        return r.Fail(15, "unknown girder code \"" + std::string(r[15]) + "\" (LG or TG)");
-    return r.Dims(16, 4, row.GirdDim);
+    const GirderKindDef* g = GirderKindByCode(r[kGirdCodeCell]);
+    if (!g) return r.Fail(kGirdCodeCell, "unknown girder code \"" + std::string(r[kGirdCodeCell]) + "\" (LG or TG)");
+    row.GirdKind = g->kind;
+    return r.Dims(kGirdDimCell, 4, row.GirdDim);
 }
 
 Status ReadCaseRow(const std::vector<std::string_view>& cells, const Tables& tables, int decSep, CaseRow& row) {
@@ -170,10 +177,13 @@ Status ReadCaseRow(const std::vector<std::string_view>& cells, const Tables& tab
     const CellReader r(cells, row.line, decSep);
     row.Project = std::string(cells[0]);
     row.Ident = std::string(cells[1]);
-    for (const NumberCell& k : kNumberCells)
-        if (Status s = r.Number(k.cell, cells[k.cell], row.*k.field); !s) return s;
-    for (const WholeCell& k : kWholeCells)
-        if (Status s = r.Whole(k.cell, row.*k.field); !s) return s;
+    static const std::vector<const FieldDef*> numeric = NumericCells();
+    for (const FieldDef* f : numeric) {
+        float& value = row.cell[static_cast<size_t>(f->caseCell)];
+        Status s = std::holds_alternative<i16 Case::*>(f->member) ? r.Whole(f->caseCell, value)
+                                                                  : r.Number(f->caseCell, cells[f->caseCell], value);
+        if (!s) return s;
+    }
     if (Status s = ReadStiffener(r, tables, row); !s) return s;
     return ReadGirder(r, row);
 }

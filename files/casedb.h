@@ -17,21 +17,22 @@ namespace veltar {
 constexpr int kCaseRowCells = 32;
 
 // One row of a case table: a comment row keeps only its text, a case row every value.
-// Numbers are 32-bit floats, as ParseNumber gives them.
+// The cells that hold one field each are kept by cell number as the 32-bit floats
+// ParseNumber gives (whole-number cells already rounded); the profile cells decoded.
 struct CaseRow {
     int line = 0;          // line of the file, from 1, for messages
     bool comment = false;  // cell 0 begins with "%"
     std::string Project;   // cell 0: the comment's whole text, or the project name
-    std::string Ident;
-    i16 LoadCond = 0, BulkheadType = 0, EndOption = 0;
-    float FS = 0, UFa = 0, Fyp = 0, Fup = 0, Fys = 0, Fus = 0, E = 0, UL = 0;
+    std::string Ident;     // cell 1
+    std::array<float, kCaseRowCells> cell{};
     i16 StiffKind = kLTable;
-    i16 StiffRow = 0;  // LRow or BFRow of a table stiffener
+    i16 StiffRow = 0;  // the table row of a table stiffener
     std::array<float, 4> StiffDim{};
     i16 GirdKind = kTGirder;
     std::array<float, 4> GirdDim{};
-    float L1 = 0, L2 = 0, Lg = 0, Lgs = 0, Lt = 0, t = 0, s1 = 0, s2 = 0;
-    float SigxA = 0, SigxB = 0, SigyA = 0, SigyC = 0, Tau = 0, p = 0, ps = 0;
+
+    // The text of cell 0 or 1.
+    const std::string& Text(int c) const { return c == 0 ? Project : Ident; }
 };
 
 // The table read last. Its path has a field of its own: the project file's

@@ -1,66 +1,33 @@
-// The project-file line table, shared by the reader and the writer so that the two
-// can never disagree about the order of the lines.
+// The project-file lines, gathered from the field table once, so that the reader and
+// the writer can never disagree about their order.
 #include "files/projectlayout.h"
 
-#include <array>
+#include <algorithm>
+#include <stdexcept>
+#include <vector>
 
 namespace veltar {
 namespace {
 
-using R = WholeRange;
-
-const std::array<ProjectLine, kProjectLineCount - 1> kLines{{
-    {2, "project name", &Case::Project, true},
-    {3, "identification", &Case::Ident, true},
-    {4, "plate material grade", &Case::PlateGradeIndex, true, R::Grade},
-    {5, "stiffener material grade", &Case::StiffGradeIndex, true, R::Grade},
-    {6, "stiffener kind", &Case::StiffKind, true, R::StiffKind},
-    {7, "bulb-flat table row", &Case::BFRow, true, R::TableRow},
-    {8, "L table row", &Case::LRow, true, R::TableRow},
-    {9, "T table row", &Case::TRow, true, R::TableRow},
-    {10, "flat-bar table row", &Case::FbRow, true, R::TableRow},
-    {11, "girder kind", &Case::GirdKind, false, R::GirdKind},
-    {12, "loading condition", &Case::LoadCond, true, R::LoadCond},
-    {13, "structure type", &Case::BulkheadType, true, R::BulkheadType},
-    {14, "end attachment option", &Case::EndOption, true, R::EndOption},
-    {15, "UL", &Case::UL, true},
-    {16, "FS", &Case::FS, true},
-    {17, "UFa", &Case::UFa, true},
-    {18, "Fyp", &Case::Fyp, true},
-    {19, "Fup", &Case::Fup, true},
-    {20, "Fys", &Case::Fys, true},
-    {21, "Fus", &Case::Fus, true},
-    {22, "E", &Case::E, true},
-    {23, "s1", &Case::s1, true},
-    {24, "s2", &Case::s2, true},
-    {25, "L1", &Case::L1, true},
-    {26, "L2", &Case::L2, false},
-    {27, "Lg", &Case::Lg, false},
-    {28, "Lgs", &Case::Lgs, false},
-    {29, "Lt", &Case::Lt, false},
-    {30, "t", &Case::t, true},
-    {31, "SigxA", &Case::SigxA, true},
-    {32, "SigxB", &Case::SigxB, true},
-    {33, "SigyA", &Case::SigyA, true},
-    {34, "SigyC", &Case::SigyC, true},
-    {35, "Tau", &Case::Tau, true},
-    {36, "p", &Case::p, true},
-    {37, "ps", &Case::ps, false},
-    {38, "stiffener area", &Case::StiffAx, true},
-    {39, "stiffener height", &Case::StiffH, true},
-    {40, "stiffener flange width", &Case::StiffB, true},
-    {41, "stiffener web thickness", &Case::StiffTw, true},
-    {42, "stiffener flange thickness", &Case::StiffTf, true},
-    {43, "bulb r", &Case::StiffR, true},  // r before c: the order files have always had
-    {44, "bulb c / trapezoid a", &Case::StiffC, true},
-    {45, "girder height", &Case::GirdH, false},
-    {46, "girder flange width", &Case::GirdB, false},
-    {47, "girder web thickness", &Case::GirdTw, false},
-    {48, "girder flange thickness", &Case::GirdTf, false},
-}};
+std::vector<const FieldDef*> GatherLines() {
+    std::vector<const FieldDef*> lines;
+    for (const FieldDef& f : CaseFields())
+        if (f.project.line > 0) lines.push_back(&f);
+    std::sort(lines.begin(), lines.end(),
+              [](const FieldDef* a, const FieldDef* b) { return a->project.line < b->project.line; });
+    // Lines 2 to 48, each once: a gap or a double would shift every later value.
+    for (size_t i = 0; i < lines.size(); ++i)
+        if (lines[i]->project.line != static_cast<int>(i) + 2)
+            throw std::logic_error("field table: project-file line " + std::to_string(i + 2) + " is not held once");
+    if (lines.size() != kProjectLineCount - 1) throw std::logic_error("field table: the project file has 48 lines");
+    return lines;
+}
 
 }  // namespace
 
-std::span<const ProjectLine> ProjectLines() { return kLines; }
+std::span<const FieldDef* const> ProjectLines() {
+    static const std::vector<const FieldDef*> lines = GatherLines();
+    return lines;
+}
 
 }  // namespace veltar

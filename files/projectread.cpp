@@ -16,10 +16,8 @@
 namespace veltar {
 namespace {
 
-// Table line numbers of the values that later steps convert or name in messages.
-constexpr int kLineL1 = 25;
-constexpr int kLineStiffTw = 41;
-constexpr int kLineStiffTf = 42;
+// The line of a field whose value a later step converts or names in a message.
+int LineOf(const char* field) { return FindField(field)->project.line; }
 
 constexpr size_t kExcerptChars = 40;
 
@@ -115,6 +113,12 @@ struct ValueReader {
         field = Real(n.value);
         return {};
     }
+    std::string operator()(double& field) const {
+        Real r;
+        const std::string fault = (*this)(r);
+        field = r;
+        return fault;
+    }
 
     std::string NumberFault(const LineNumber& n) const {
         switch (n.fault) {
@@ -135,9 +139,9 @@ public:
         double version = 0;
         if (Status s = ReadVersion(version); !s) return s;
         const bool old = version < kProjectVersion;
-        for (const ProjectLine& line : ProjectLines())
-            if (!old || line.inOldFiles)
-                if (Status s = ReadValue(line, c); !s) return s;
+        for (const FieldDef* line : ProjectLines())
+            if (InVersion(*line, version))
+                if (Status s = ReadValue(*line, c); !s) return s;
         if (Status s = CheckNothingFollows(); !s) return s;
         if (old)
             if (Status s = FillOldFormat(c); !s) return s;
@@ -167,21 +171,21 @@ private:
         return Status::Ok();
     }
 
-    Status ReadValue(const ProjectLine& line, Case& c) {
+    Status ReadValue(const FieldDef& line, Case& c) {
         std::string_view text;
         if (Status s = Take(text); !s) return s;
         const int fileLine = static_cast<int>(next_);
-        fileLine_[line.line] = fileLine;
+        fileLine_[line.project.line] = fileLine;
         const ValueReader read{text};
-        const std::string fault = std::visit([&](auto member) { return read(c.*member); }, line.field);
+        const std::string fault = std::visit([&](auto member) { return read(c.*member); }, line.member);
         if (!fault.empty()) return Fail(fileLine, fault);
-        if (const auto* member = std::get_if<i16 Case::*>(&line.field))
+        if (const auto* member = std::get_if<i16 Case::*>(&line.member))
             return CheckRange(line, c.**member, fileLine);
         return Status::Ok();
     }
 
-    Status CheckRange(const ProjectLine& line, int value, int fileLine) const {
-        const std::string allowed = RangeFault(line.range, value, tables_);
+    Status CheckRange(const FieldDef& line, int value, int fileLine) const {
+        const std::string allowed = RangeFault(line.project.range, value, tables_);
         if (allowed.empty()) return Status::Ok();
         return Fail(fileLine, std::string(line.label) + " out of range: " + std::to_string(value) + " (allowed " +
                                   allowed + ")");
@@ -200,7 +204,7 @@ private:
         c.L2 = c.L1;
         c.Lg = Real(3.0 * static_cast<double>(c.L1));
         const double lgs = 0.6 * static_cast<double>(c.Lg);
-        if (!FitsSingle(lgs)) return Fail(fileLine_[kLineL1], "L1 too large to derive the girder spans from");
+        if (!FitsSingle(lgs)) return Fail(fileLine_[LineOf("L1")], "L1 too large to derive the girder spans from");
         c.Lgs = static_cast<float>(lgs);
         c.Lt = Real(3000);
         c.p = -c.p;  // older files counted the pressure positive on the other side
@@ -244,18 +248,18 @@ private:
             case kIBuilt: s = Remember(c, c.IbH, c.IbB, c.IbTw, c.IbTf); break;
             case kFbBuilt:
                 c.FbbH = c.StiffH;
-                s = Single(c.StiffTw, kLineStiffTw, c.FbbTw);
+                s = Single(c.StiffTw, LineOf("StiffTw"), c.FbbTw);
                 break;
             case kRhs:
                 c.RhsH = c.StiffH;
                 c.RhsB = c.StiffB;
-                s = Single(c.StiffTw, kLineStiffTw, c.RhsTw);
+                s = Single(c.StiffTw, LineOf("StiffTw"), c.RhsTw);
                 break;
             case kTrapezoid:
                 c.TrapH = c.StiffH;
                 c.TrapA = c.StiffC;
                 c.TrapB = c.StiffB;
-                s = Single(c.StiffTw, kLineStiffTw, c.TrapTw);
+                s = Single(c.StiffTw, LineOf("StiffTw"), c.TrapTw);
                 break;
             default: break;
         }
@@ -268,7 +272,7 @@ private:
         h = c.StiffH;
         b = c.StiffB;
         tw = c.StiffTw;
-        return Single(c.StiffTf, kLineStiffTf, tf);
+        return Single(c.StiffTf, LineOf("StiffTf"), tf);
     }
 
     static void RememberGirder(const Case& c, double& h, double& b, double& tw, float& tf) {

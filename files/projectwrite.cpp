@@ -41,6 +41,7 @@ struct ValueWriter {
     }
     std::string operator()(float single) const { return Number(single); }
     std::string operator()(Real number) const { return Number(number); }
+    std::string operator()(double number) const { return Number(Real(number)); }
 
     template <typename T>
     std::string Number(T x) const {
@@ -53,9 +54,9 @@ struct ValueWriter {
 Status BuildText(const Case& c, std::string& out) {
     out = std::to_string(kProjectVersion) + "\r\n";
     const ValueWriter write{out};
-    for (const ProjectLine& line : ProjectLines()) {
-        const std::string fault = std::visit([&](auto member) { return write(c.*member); }, line.field);
-        if (!fault.empty()) return Status::Error(std::string(line.label) + " " + fault);
+    for (const FieldDef* line : ProjectLines()) {
+        const std::string fault = std::visit([&](auto member) { return write(c.*member); }, line->member);
+        if (!fault.empty()) return Status::Error(std::string(line->label) + " " + fault);
         out += "\r\n";
     }
     return Status::Ok();

@@ -6,6 +6,7 @@
 #include "core/arith.h"
 #include "core/numformat.h"
 #include "profiles/bare_sections.h"
+#include "profiles/kinds.h"
 
 namespace veltar {
 
@@ -18,20 +19,16 @@ double Cube(double x) { return x * x * x; }
 
 // Copies the input set of the girder kind; another kind keeps what was resolved.
 void ResolveGirder(Case& c) {
-    const char* prefix = nullptr;
-    if (c.GirdKind == kTGirder) {
-        c.GirdH = c.GtH, c.GirdB = c.GtB, c.GirdTw = c.GtTw, c.GirdTf = c.GtTf;
-        prefix = "T ";
-        c.GirdPicture = "pic_small_tg";
-    } else if (c.GirdKind == kLGirder) {
-        c.GirdH = c.GlH, c.GirdB = c.GlB, c.GirdTw = c.GlTw, c.GirdTf = c.GlTf;
-        prefix = "L ";
-        c.GirdPicture = "pic_small_lg";
-    } else {
-        return;
-    }
+    const GirderKindDef* kind = GirderKindOf(c.GirdKind);
+    if (!kind) return;
+    std::array<Real, 4> d{};
+    for (size_t i = 0; i < d.size(); ++i)
+        d[i] = std::visit([&c](auto m) { return Real(c.*m); }, kind->inputs[i].member);
+    c.GirdH = d[0], c.GirdB = d[1], c.GirdTw = d[2];
+    c.GirdTf = static_cast<float>(static_cast<double>(d[3]));
+    c.GirdPicture = kind->smallPicture;
     const char sep = SepOf(c.DecSep);
-    c.girdprof = prefix + Format(c.GirdH, "00", sep) + "x" + Format(c.GirdB, "00", sep) + "x" +
+    c.girdprof = kind->prefix + Format(c.GirdH, "00", sep) + "x" + Format(c.GirdB, "00", sep) + "x" +
                  Format(c.GirdTw, "0.0", sep) + "x" + Format(c.GirdTf, "#0.0", sep);
 }
 

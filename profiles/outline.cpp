@@ -5,6 +5,8 @@
 
 #include <initializer_list>
 
+#include "profiles/kinds.h"
+
 namespace veltar {
 
 namespace {
@@ -40,25 +42,23 @@ void TrapezoidLine(StiffOutline& o, const Geometry& g, double a) {
                     {l - a + g.tw, g.t}, {l + g.tw, top - g.tw}, {r - g.tw, top - g.tw}, {r + a - g.tw, g.t}});
 }
 
-void ProfileRects(StiffOutline& o, const Geometry& g, i16 kind) {
+void ProfileRects(StiffOutline& o, const Geometry& g, OutlineShape shape) {
     const double top = g.H + g.t;
-    switch (kind) {
-        case kLBuilt:
+    switch (shape) {
+        case OutlineShape::AngleBoxes:
             AddRect(o, g.c - g.tw / 2, g.t, g.c + g.tw / 2, top - g.tf);
             AddRect(o, g.c - g.tw / 2, top - g.tf, g.c - g.tw / 2 + g.B, top);
             break;
-        case kTTable:
-        case kTBuilt:
+        case OutlineShape::TeeBoxes:
             AddRect(o, g.c - g.tw / 2, g.t, g.c + g.tw / 2, top - g.tf);
             AddRect(o, g.c - g.B / 2, top - g.tf, g.c + g.B / 2, top);
             break;
-        case kFbTable:
-        case kFbBuilt: AddRect(o, g.c - g.tw / 2, g.t, g.c + g.tw / 2, top); break;
-        case kRhs:
+        case OutlineShape::FlatBarBox: AddRect(o, g.c - g.tw / 2, g.t, g.c + g.tw / 2, top); break;
+        case OutlineShape::RhsBoxes:
             AddRect(o, g.c - g.B / 2, g.t, g.c + g.B / 2, top);
             AddRect(o, g.c - g.B / 2 + g.tw, g.t + g.tw, g.c + g.B / 2 - g.tw, top - g.tw);
             break;
-        case kIBuilt:
+        case OutlineShape::IBoxes:
             AddRect(o, g.c - g.B / 2, g.t, g.c + g.B / 2, g.t + g.tf);
             AddRect(o, g.c - g.tw / 2, g.t + g.tf, g.c + g.tw / 2, top - g.tf);
             AddRect(o, g.c - g.B / 2, top - g.tf, g.c + g.B / 2, top);
@@ -74,14 +74,16 @@ void BuildOutline(Case& c) {
     const Geometry g{c.StiffH, c.StiffB, c.StiffTw, c.StiffTf, c.t, se / 2};
     StiffOutline o;
     AddRect(o, 0, 0, se, g.t);  // the plate strip comes first
-    if (c.StiffKind == kLTable) LTableLine(o, g);
-    else if (c.StiffKind == kBulb) BulbLine(o, g, c.StiffC, c.StiffR);
-    else if (c.StiffKind == kTrapezoid) TrapezoidLine(o, g, c.StiffC);
-    else ProfileRects(o, g, c.StiffKind);
+    const StiffKindDef* kind = StiffKindOf(c.StiffKind);
+    const OutlineShape shape = kind ? kind->outline : OutlineShape::None;
+    if (shape == OutlineShape::RolledAngle) LTableLine(o, g);
+    else if (shape == OutlineShape::Bulb) BulbLine(o, g, c.StiffC, c.StiffR);
+    else if (shape == OutlineShape::Trapezoid) TrapezoidLine(o, g, c.StiffC);
+    else ProfileRects(o, g, shape);
     o.height = g.H + g.t;
     o.seCopy = se;
     o.axisHeight = g.t / 2 + c.zpBu;
-    const bool flangeToOneSide = c.StiffKind == kLTable || c.StiffKind == kLBuilt || c.StiffKind == kBulb;
+    const bool flangeToOneSide = kind && kind->family == SectionFamily::Angle;
     o.axisLabelX = flangeToOneSide ? g.c + 0.3 * g.B : g.c;
     c.Outline = o;
 }

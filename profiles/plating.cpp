@@ -6,6 +6,7 @@
 
 #include "core/arith.h"
 #include "core/numformat.h"
+#include "profiles/kinds.h"
 #include "profiles/outline.h"
 #include "profiles/sections.h"
 
@@ -83,21 +84,21 @@ struct Slenderness {
 
 Slenderness SlendernessOf(const Case& c, const Checked& k) {
     const double H = c.StiffH, B = c.StiffB, tw = c.StiffTw, tf = c.StiffTf;
-    const i16 kind = c.StiffKind;
+    const StiffKindDef* kind = StiffKindOf(c.StiffKind);
     Slenderness s;
-    if (kind == kRhs || kind == kTrapezoid || kind < kLTable || kind > kIBuilt) return s;
+    if (!kind || kind->local == LocalCheck::None) return s;
     const double root = k.Sqrt(k.Div(c.E, c.Fys, "the stiffener yield stress Fys is zero"));
     const char* zeroTw = "the web thickness tw is zero";
     s.web = true;
-    if (kind == kFbTable || kind == kFbBuilt) {
+    if (kind->local == LocalCheck::FlatBarWeb) {
         s.webRatio = k.Div(H, tw, zeroTw);
         s.webMax = 0.4 * root;
         return s;
     }
     s.webRatio = k.Div(H - tf, tw, zeroTw);
-    s.webMax = (kind == kBulb ? 0.85 : 1.5) * root;
-    if (kind == kBulb) return s;
-    const bool angle = kind == kLTable || kind == kLBuilt;
+    s.webMax = (kind->local == LocalCheck::BulbWeb ? 0.85 : 1.5) * root;
+    if (kind->local == LocalCheck::BulbWeb) return s;
+    const bool angle = kind->local == LocalCheck::AngleFlange;
     s.flange = true;
     s.flangeRatio = k.Div(angle ? B - tw : (B - tw) / 2, tf, "the flange thickness tf is zero");
     s.flangeMax = 0.4 * root;

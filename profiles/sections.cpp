@@ -8,31 +8,12 @@
 #include "core/arith.h"
 #include "core/numformat.h"
 #include "profiles/bare_sections.h"
+#include "profiles/kinds.h"
 #include "profiles/materials.h"
 
 namespace veltar {
 
 namespace {
-
-struct KindInfo {
-    const char* prefix;   // of the description
-    const char* picture;  // small picture of the stiffener button
-};
-
-KindInfo InfoOf(i16 kind) {
-    switch (kind) {
-        case kLTable: return {"L ", "pic_small_l"};
-        case kLBuilt: return {"Built-up: L ", "pic_small_l"};
-        case kTTable: return {"T ", "pic_small_t"};
-        case kTBuilt: return {"Built-up: T ", "pic_small_t"};
-        case kFbTable:
-        case kFbBuilt: return {"Fb ", "pic_small_fb"};
-        case kBulb: return {"BF ", "pic_small_hp"};
-        case kRhs: return {"RHS ", "pic_small_rhs"};
-        case kTrapezoid: return {"Trapez ", "pic_small_u"};
-        default: return {"I ", "pic_small_i"};
-    }
-}
 
 using Row = std::array<float, 5>;
 
@@ -69,67 +50,75 @@ void ResolveBulb(Case& c, const Tables& tables, const Checked& k) {
     c.StiffAx = r[4];
 }
 
-void ResolveTableRow(Case& c, const ProfileTable& table, int row, const char* name, const Checked& k) {
-    const Row& r = TableRow(table, row, name, k);
-    SetDims(c, r[0], r[1], r[2], r[3]);
-}
-
-void Resolve(Case& c, const Tables& tables, i16 kind, const Checked& k) {
-    switch (kind) {
-        case kLTable: return ResolveTableRow(c, tables.L, c.LRow, "L table", k);
-        case kLBuilt: return SetDims(c, c.LbH, c.LbB, c.LbTw, c.LbTf);
-        case kTTable: return ResolveTableRow(c, tables.T, c.TRow, "T table", k);
-        case kTBuilt: return SetDims(c, c.TbH, c.TbB, c.TbTw, c.TbTf);
-        case kFbTable: {
-            const Row& r = TableRow(tables.Fb, c.FbRow, "flat bar table", k);
-            return SetDims(c, r[0], 0, r[1], 0);
-        }
-        case kFbBuilt: return SetDims(c, c.FbbH, 0, c.FbbTw, 0);
-        case kBulb: return ResolveBulb(c, tables, k);
-        case kRhs: return SetDims(c, c.RhsH, c.RhsB, c.RhsTw, c.RhsTw);
-        case kTrapezoid:
-            SetDims(c, c.TrapH, c.TrapB, c.TrapTw, c.TrapTw);
-            c.StiffC = c.TrapA;
-            return;
-        case kIBuilt: return SetDims(c, c.IbH, c.IbB, c.IbTw, c.IbTf);
-        default: k.Fail("unknown profile kind " + std::to_string(kind), "the kinds are 0 to 9");
+// A built-up kind's inputs by role; a role the kind lacks is a zero, except the
+// flange of a closed cell, which is its web plate.
+void ResolveBuiltUp(Case& c, const StiffKindDef& kind) {
+    std::array<Real, 5> d{};
+    std::array<bool, 5> has{};
+    for (const DimInput& in : kind.Inputs()) {
+        const auto role = static_cast<size_t>(in.role);
+        d[role] = std::visit([&c](auto m) { return Real(c.*m); }, in.member);
+        has[role] = true;
     }
+    const auto at = [](DimRole r) { return static_cast<size_t>(r); };
+    const bool closed = kind.family == SectionFamily::Rhs || kind.family == SectionFamily::Trapezoid;
+    if (!has[at(DimRole::tf)] && closed) d[at(DimRole::tf)] = d[at(DimRole::tw)];
+    SetDims(c, d[at(DimRole::H)], d[at(DimRole::B)], d[at(DimRole::tw)], d[at(DimRole::tf)]);
+    if (has[at(DimRole::a)]) c.StiffC = d[at(DimRole::a)];
 }
 
-std::string Describe(const Case& c, i16 kind) {
+const StiffKindDef& Resolve(Case& c, const Tables& tables, i16 kind, const Checked& k) {
+    const StiffKindDef* def = StiffKindOf(kind);
+    if (!def) k.Fail("unknown profile kind " + std::to_string(kind), "the kinds are 0 to 9");
+    if (def->source == KindSource::BFTable) {
+        ResolveBulb(c, tables, k);
+    } else if (def->IsTable()) {
+        const TableUse use = TableFor(tables, def->source);
+        const Row& r = TableRow(*use.table, c.*def->row, use.name, k);
+        if (use.itemFields == 4)
+            SetDims(c, r[0], r[1], r[2], r[3]);
+        else
+            SetDims(c, r[0], 0, r[1], 0);
+    } else {
+        ResolveBuiltUp(c, *def);
+    }
+    return *def;
+}
+
+std::string Describe(const Case& c, const StiffKindDef& kind) {
     const char sep = SepOf(c.DecSep);
-    std::string s = InfoOf(kind).prefix;
+    std::string s = kind.prefix;
     s += Format(c.StiffH, "00", sep);
-    if (kind == kFbTable || kind == kFbBuilt || kind == kBulb) return s + "x" + Format(c.StiffTw, "0.0", sep);
+    if (kind.designDims == 2) return s + "x" + Format(c.StiffTw, "0.0", sep);
     s += "x" + Format(c.StiffB, "00", sep);
-    if (kind == kTrapezoid && double(c.StiffC) != 0) s += "/" + Format(c.StiffC, "00", sep);
+    if (kind.family == SectionFamily::Trapezoid && double(c.StiffC) != 0) s += "/" + Format(c.StiffC, "00", sep);
     s += "x" + Format(c.StiffTw, "0.0", sep);
-    if (kind == kRhs || kind == kTrapezoid) return s;
-    return s + "x" + Format(c.StiffTf, kind == kIBuilt ? "0.0" : "#0.0", sep);
+    if (kind.designDims == 3) return s;
+    return s + "x" + Format(c.StiffTf, kind.tfMask, sep);
 }
 
 // The thickness that governs the profile's minimum-thickness rules.
-float GoverningThickness(i16 kind, const ProfileDims& d, const Checked& k) {
-    if (kind <= kTBuilt) return k.F32(std::max(d.tw, d.tf));
-    return k.F32(kind == kIBuilt ? d.tf : d.tw);
+float Governing(GoverningThickness rule, const ProfileDims& d, const Checked& k) {
+    switch (rule) {
+        case GoverningThickness::MaxWebFlange: return k.F32(std::max(d.tw, d.tf));
+        case GoverningThickness::Flange: return k.F32(d.tf);
+        case GoverningThickness::Web: break;
+    }
+    return k.F32(d.tw);
 }
 
-void BareProperties(Case& c, i16 kind, const Checked& k) {
+void BareProperties(Case& c, const StiffKindDef& kind, const Checked& k) {
     const ProfileDims d{c.StiffH, c.StiffB, c.StiffTw, c.StiffTf, c.StiffC};
     CheckDimensions(d, k);
-    switch (kind) {
-        case kLTable:
-        case kLBuilt:
-        case kBulb: OpenSection(c, d, true, k); break;
-        case kTTable:
-        case kTBuilt: OpenSection(c, d, false, k); break;
-        case kFbTable:
-        case kFbBuilt: FlatBarSection(c, d, k); break;
-        case kRhs: RhsSection(c, d, k); break;
-        case kTrapezoid: TrapezoidSection(c, d, k); break;
-        default: IBuiltSection(c, d, k); break;
+    switch (kind.family) {
+        case SectionFamily::Angle: OpenSection(c, d, true, k); break;
+        case SectionFamily::Tee: OpenSection(c, d, false, k); break;
+        case SectionFamily::FlatBar: FlatBarSection(c, d, k); break;
+        case SectionFamily::Rhs: RhsSection(c, d, k); break;
+        case SectionFamily::Trapezoid: TrapezoidSection(c, d, k); break;
+        case SectionFamily::I: IBuiltSection(c, d, k); break;
     }
-    c.StiffTmax = GoverningThickness(kind, d, k);
+    c.StiffTmax = Governing(kind.governing, d, k);
 }
 
 }  // namespace
@@ -137,10 +126,10 @@ void BareProperties(Case& c, i16 kind, const Checked& k) {
 void SetStiffenerProfile(Case& c, const Tables& tables, i16 kind) {
     const Checked k("Stiffener section");
     try {
-        Resolve(c, tables, kind, k);
-        c.stiffprof = Describe(c, kind);
-        c.StiffPicture = InfoOf(kind).picture;
-        BareProperties(c, kind, k);
+        const StiffKindDef& def = Resolve(c, tables, kind, k);
+        c.stiffprof = Describe(c, def);
+        c.StiffPicture = def.smallPicture;
+        BareProperties(c, def, k);
         c.ProfileFault.clear();
     } catch (const CalcFault& fault) {
         c.ProfileFault = fault.text;

@@ -11,22 +11,6 @@ namespace veltar {
 
 namespace {
 
-struct ItemLayout {
-    const ProfileTable* table;
-    const char* prefix;
-    int fields;  // dimensions shown, from the first column on
-};
-
-ItemLayout LayoutOf(const Tables& tables, i16 kind) {
-    switch (kind) {
-        case kLTable: return {&tables.L, "L", 4};
-        case kTTable: return {&tables.T, "T", 4};
-        case kFbTable: return {&tables.Fb, "Fb", 2};
-        case kBulb: return {&tables.BF, "BF", 2};
-        default: return {nullptr, "", 0};
-    }
-}
-
 // The tables hold 32-bit floats; a dimension read back from a project file or a case
 // table matches a row when it rounds to the same float.
 bool SameSingle(float cell, double x) {
@@ -38,13 +22,27 @@ int LastRow(const ProfileTable& table) { return std::min(table.count, kMaxProfil
 
 }  // namespace
 
+TableUse TableFor(const Tables& tables, KindSource source) {
+    using R = DimRole;
+    switch (source) {
+        case KindSource::LTable: return {&tables.L, "L table", "L", 4, {R::H, R::B, R::tw, R::tf}, 3};
+        case KindSource::TTable: return {&tables.T, "T table", "T", 4, {R::H, R::B, R::tw, R::tf}, 4};
+        case KindSource::FbTable: return {&tables.Fb, "flat bar table", "Fb", 2, {R::H, R::tw}, 2};
+        case KindSource::BFTable: return {&tables.BF, "bulb flat table", "BF", 2, {R::H, R::tw}, 2};
+        case KindSource::BuiltUp: break;
+    }
+    return {nullptr, "", "", 0, {}, 0};
+}
+
 std::string ItemText(const Tables& tables, i16 kind, int row, char sep) {
-    const ItemLayout layout = LayoutOf(tables, kind);
-    if (!layout.table || row < 0 || row > LastRow(*layout.table)) return {};
-    std::string text = layout.prefix;
-    for (int i = 0; i < layout.fields; ++i) {
+    const StiffKindDef* k = StiffKindOf(kind);
+    if (!k) return {};
+    const TableUse use = TableFor(tables, k->source);
+    if (!use.table || row < 0 || row > LastRow(*use.table)) return {};
+    std::string text = use.itemPrefix;
+    for (int i = 0; i < use.itemFields; ++i) {
         if (i > 0) text += 'x';
-        text += PlainText(layout.table->row[row][i], sep);
+        text += PlainText(use.table->row[row][i], sep);
     }
     return text;
 }

@@ -8,6 +8,7 @@
 
 #include "core/case.h"
 #include "core/status.h"
+#include "profiles/kinds.h"
 
 namespace veltar {
 
@@ -30,6 +31,19 @@ struct Tables {
     ProfileTable L, T, Fb, BF;
     MaterialTable Mat;
 };
+
+// How a kind uses its table: the rows, the name messages give it, the form of its
+// combo items, and the leading columns (by role) that find a stored profile's row again.
+struct TableUse {
+    const ProfileTable* table;  // null for a built-up kind
+    const char* name;
+    const char* itemPrefix;
+    int itemFields;                // dimensions shown, from the first column on
+    std::array<DimRole, 4> roles;  // of the leading columns
+    int fileMatch;                 // how many leading columns a project file's profile must match
+};
+
+TableUse TableFor(const Tables& tables, KindSource source);
 
 // Combo item text of a table row, e.g. "L100x75x7x10", "Fb200x9", "BF200x9"; empty
 // for a kind without a table or a row that was not read.

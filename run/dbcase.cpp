@@ -1,76 +1,55 @@
 // Making a case row of the database the current case and recalculating it.
 #include <array>
+#include <span>
 #include <string>
+#include <type_traits>
 
-#include "run/dbcase.h"
+#include "core/fieldtable.h"
 #include "profiles/girder.h"
+#include "profiles/kinds.h"
 #include "profiles/sections.h"
+#include "run/dbcase.h"
 
 namespace veltar {
 namespace {
 
+// Every field with a cell of its own: texts as they stand, numbers as the 32-bit
+// values read (a real field then holds a single, as a typed value does).
 void ApplyInputs(Case& c, const CaseRow& r) {
-    c.Project = r.Project;
-    c.Ident = r.Ident;
-    c.FS = r.FS;
-    c.UFa = r.UFa;
-    c.Fyp = r.Fyp;
-    c.Fup = r.Fup;
-    c.Fys = r.Fys;
-    c.Fus = r.Fus;
-    c.E = r.E;
-    c.LoadCond = r.LoadCond;
-    c.BulkheadType = r.BulkheadType;
-    c.UL = r.UL;
-    c.EndOption = r.EndOption;
-    c.s1 = r.s1;
-    c.s2 = r.s2;
-    c.SigxA = r.SigxA;
-    c.SigxB = r.SigxB;
-    c.SigyA = r.SigyA;
-    c.SigyC = r.SigyC;
-    c.Tau = r.Tau;
-    c.p = r.p;
-    c.ps = r.ps;
-    c.t = r.t;
-    c.L1 = r.L1;
-    c.L2 = r.L2;
-    c.Lg = r.Lg;
-    c.Lgs = r.Lgs;
-    c.Lt = r.Lt;
+    for (const FieldDef& f : CaseFields()) {
+        if (f.caseCell < 0) continue;
+        const float v = r.cell[static_cast<size_t>(f.caseCell)];
+        std::visit(
+            [&](auto m) {
+                using M = decltype(m);
+                if constexpr (std::is_same_v<M, std::string Case::*>)
+                    c.*m = r.Text(f.caseCell);
+                else if constexpr (std::is_same_v<M, i16 Case::*>)
+                    c.*m = static_cast<i16>(v);
+                else
+                    c.*m = v;
+            },
+            f.member);
+    }
 }
 
-// H, B, tw and tf of a built-up memory.
-void PutDims(const std::array<float, 4>& d, double& H, double& B, double& tw, float& tf) {
-    H = d[0];
-    B = d[1];
-    tw = d[2];
-    tf = d[3];
+// The row's dimensions into a built-up kind's inputs, in their order.
+void PutDims(Case& c, std::span<const DimInput> inputs, const std::array<float, 4>& d) {
+    for (size_t i = 0; i < inputs.size(); ++i) std::visit([&](auto m) { c.*m = d[i]; }, inputs[i].member);
 }
 
 void ApplyStiffener(Case& c, const CaseRow& r) {
-    const auto& d = r.StiffDim;
     c.StiffKind = r.StiffKind;
-    switch (r.StiffKind) {
-        case kLTable: c.LRow = r.StiffRow; break;
-        case kBulb: c.BFRow = r.StiffRow; break;
-        case kLBuilt: PutDims(d, c.LbH, c.LbB, c.LbTw, c.LbTf); break;
-        case kTBuilt: PutDims(d, c.TbH, c.TbB, c.TbTw, c.TbTf); break;
-        case kIBuilt: PutDims(d, c.IbH, c.IbB, c.IbTw, c.IbTf); break;
-        case kFbBuilt:
-            c.FbbH = d[0];
-            c.FbbTw = d[1];
-            break;
-        default: break;
-    }
+    const StiffKindDef* kind = StiffKindOf(r.StiffKind);
+    if (kind->IsTable())
+        c.*kind->row = r.StiffRow;
+    else
+        PutDims(c, kind->Inputs(), r.StiffDim);
 }
 
 void ApplyGirder(Case& c, const CaseRow& r) {
     c.GirdKind = r.GirdKind;
-    if (r.GirdKind == kLGirder)
-        PutDims(r.GirdDim, c.GlH, c.GlB, c.GlTw, c.GlTf);
-    else
-        PutDims(r.GirdDim, c.GtH, c.GtB, c.GtTw, c.GtTf);
+    PutDims(c, GirderKindOf(r.GirdKind)->inputs, r.GirdDim);
 }
 
 }  // namespace

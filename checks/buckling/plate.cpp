@@ -5,6 +5,7 @@
 #include "checks/buckling/buckling.h"
 #include "checks/buckling/common.h"
 #include "checks/buckling/plate_field.h"
+#include "profiles/kinds.h"
 
 namespace veltar {
 namespace {
@@ -14,22 +15,9 @@ using buckling::FieldOut;
 
 // Flat bars and bulb flats restrain the plate edge less than flanged profiles.
 FieldConstants EdgeCoefficients(i16 kind) {
-    switch (kind) {
-        case kFbTable:
-        case kFbBuilt:
-        case kBulb:
-            return {1.0, 1.1};
-        case kLTable:
-        case kLBuilt:
-        case kTTable:
-        case kTBuilt:
-        case kRhs:
-        case kTrapezoid:
-        case kIBuilt:
-            return {1.1, 1.2};
-        default:
-            return {};
-    }
+    const StiffKindDef* k = StiffKindOf(kind);
+    if (!k) return {};
+    return k->weakEdge ? FieldConstants{1.0, 1.1} : FieldConstants{1.1, 1.2};
 }
 
 void ClearPlateLines(Case& c) {

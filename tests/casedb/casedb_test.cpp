@@ -10,6 +10,7 @@
 
 #include "cli/batch_command.h"
 #include "cli/common.h"
+#include "core/fieldtable.h"
 #include "files/casedb.h"
 #include "files/datatables.h"
 #include "files/resulttable.h"
@@ -21,6 +22,9 @@ namespace {
 
 namespace fs = std::filesystem;
 using Texts = std::vector<std::string>;
+// The value of a field's cell in a case row.
+float& CellOf(CaseRow& row, const char* field) { return row.cell[static_cast<size_t>(FindField(field)->caseCell)]; }
+
 const std::string kFixtures = std::string(VELTAR_FIXTURES) + "/casedb/";
 
 Texts Split(const std::string& text, const std::string& sep) {
@@ -96,7 +100,7 @@ TEST_F(CaseDb, RowsAreReadUpToTheEndRow) {
 TEST_F(CaseDb, WholeNumbersRoundHalfToEvenAndCodesGiveTheProfiles) {
     for (const auto& [text, value] : {std::pair{"2.5", 2}, {"3.5", 4}, {"1,6", 2}, {"32767", 32767}, {"-32768", -32768}}) {
         ASSERT_TRUE(Parse(CaseLine({{2, text}})).ok) << text;
-        EXPECT_EQ(db.rows[0].LoadCond, value) << text;
+        EXPECT_EQ(CellOf(db.rows[0], "LoadCond"), value) << text;
     }
     const struct { const char *code, *dims; i16 kind, row; std::array<float, 4> dim; } cases[] = {
         {"LR", "200x90x9x14", kLTable, 16, {200, 90, 9, 14}}, {"LR", "123x45x6x7", kLTable, 0, {123, 45, 6, 7}},  // no row
@@ -137,7 +141,7 @@ TEST_F(CaseDb, LoadingARowReplacesTheCaseAndRecalculatesIt) {
     c.FileName = "frame40.velta";
     for (int row : {0, 3, -1}) EXPECT_FALSE(LoadDatabaseCase(c, tables, db, row, events)) << row;  // a comment, beyond
     EXPECT_EQ(c.Ident, "Test");
-    db.rows[1].s1 = 4000;
+    CellOf(db.rows[1], "s1") = 4000;
     ASSERT_TRUE(LoadDatabaseCase(c, tables, db, 1, events));
     EXPECT_EQ(std::tuple(c.FileName, c.Ident, c.LRow, c.GirdKind, db.DbRow),
               std::tuple("frame40.velta", "F40-A", 16, kTGirder, 1));
