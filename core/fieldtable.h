@@ -51,7 +51,7 @@ struct ResultColumn {
 
 // The main-window box of an input: its masks, the limit whose breach is warned about
 // (inclusive bounds; the message names it) and where Enter and the arrow keys go.
-struct InputBox {
+struct BoxSpec {
     const char* widget = nullptr;  // object name; null: no box in the main window
     const char* entryMask = "";    // written back after the user's entry
     const char* showMask = "";     // written when the case is shown
@@ -78,7 +78,7 @@ struct FieldDef {
     ProjectSlot project{};
     int caseCell = -1;  // cell of a case-table row, from 0; -1: none
     ResultColumn result{};
-    InputBox box{};
+    BoxSpec box{};
 
     // Builders for the rows of the table.
     FieldDef File(int line, const char* fileLabel, int since = 0, WholeRange range = WholeRange::Any) const {
@@ -97,7 +97,7 @@ struct FieldDef {
         f.result = {column, caption, form, mask};
         return f;
     }
-    FieldDef Box(InputBox b) const {
+    FieldDef Box(BoxSpec b) const {
         FieldDef f = *this;
         f.box = b;
         return f;

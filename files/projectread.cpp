@@ -6,12 +6,12 @@
 #include <cmath>
 #include <filesystem>
 #include <fstream>
-#include <initializer_list>
 #include <vector>
 
 #include "files/projectfile.h"
 #include "files/projectlayout.h"
 #include "files/valuetext.h"
+#include "profiles/kinds.h"
 
 namespace veltar {
 namespace {
@@ -219,67 +219,61 @@ private:
     // A table profile is stored by its dimensions; the row that holds them now is the
     // last one, counting up from row 0, whose float values equal them exactly.
     void MatchTableRows(Case& c) const {
-        switch (c.StiffKind) {
-            case kLTable: MatchRow(tables_.L, {c.StiffH, c.StiffB, c.StiffTw}, c.LRow); break;
-            case kTTable: MatchRow(tables_.T, {c.StiffH, c.StiffB, c.StiffTw, c.StiffTf}, c.TRow); break;
-            case kFbTable: MatchRow(tables_.Fb, {c.StiffH, c.StiffTw}, c.FbRow); break;
-            case kBulb: MatchRow(tables_.BF, {c.StiffH, c.StiffTw}, c.BFRow); break;
-            default: break;
+        const StiffKindDef* kind = StiffKindOf(c.StiffKind);
+        if (!kind || !kind->IsTable()) return;
+        const TableUse use = TableFor(tables_, kind->source);
+        const int last = std::min(use.table->count, kMaxProfileRows - 1);
+        for (int r = 0; r <= last; ++r) {
+            bool equal = true;
+            for (int col = 0; col < use.fileMatch; ++col)
+                equal = equal && static_cast<double>(use.table->row[r][col]) == static_cast<double>(Stored(c, use.roles[col]));
+            if (equal) c.*kind->row = static_cast<i16>(r);
         }
     }
 
-    static void MatchRow(const ProfileTable& table, std::initializer_list<double> dims, i16& row) {
-        const int last = std::min(table.count, kMaxProfileRows - 1);
-        for (int r = 0; r <= last; ++r) {
-            size_t col = 0;
-            const bool equal = std::all_of(dims.begin(), dims.end(), [&](double d) {
-                return static_cast<double>(table.row[r][col++]) == d;
-            });
-            if (equal) row = static_cast<i16>(r);
+    // The stored dimension of a role: a, the trapezoid's offset, is kept where a bulb's c is.
+    static Real Stored(const Case& c, DimRole role) {
+        switch (role) {
+            case DimRole::H: return c.StiffH;
+            case DimRole::B: return c.StiffB;
+            case DimRole::tw: return c.StiffTw;
+            case DimRole::tf: return c.StiffTf;
+            case DimRole::a: break;
         }
+        return c.StiffC;
+    }
+    static const char* StoredField(DimRole role) {
+        switch (role) {
+            case DimRole::H: return "StiffH";
+            case DimRole::B: return "StiffB";
+            case DimRole::tw: return "StiffTw";
+            case DimRole::tf: return "StiffTf";
+            case DimRole::a: break;
+        }
+        return "StiffC";
     }
 
     // The built-up dialogs start from these; their last dimension is held as a float.
     Status RememberDimensions(Case& c) const {
         Status s = Status::Ok();
-        switch (c.StiffKind) {
-            case kLBuilt: s = Remember(c, c.LbH, c.LbB, c.LbTw, c.LbTf); break;
-            case kTBuilt: s = Remember(c, c.TbH, c.TbB, c.TbTw, c.TbTf); break;
-            case kIBuilt: s = Remember(c, c.IbH, c.IbB, c.IbTw, c.IbTf); break;
-            case kFbBuilt:
-                c.FbbH = c.StiffH;
-                s = Single(c.StiffTw, LineOf("StiffTw"), c.FbbTw);
-                break;
-            case kRhs:
-                c.RhsH = c.StiffH;
-                c.RhsB = c.StiffB;
-                s = Single(c.StiffTw, LineOf("StiffTw"), c.RhsTw);
-                break;
-            case kTrapezoid:
-                c.TrapH = c.StiffH;
-                c.TrapA = c.StiffC;
-                c.TrapB = c.StiffB;
-                s = Single(c.StiffTw, LineOf("StiffTw"), c.TrapTw);
-                break;
-            default: break;
-        }
-        if (c.GirdKind == kLGirder) RememberGirder(c, c.GlH, c.GlB, c.GlTw, c.GlTf);
-        if (c.GirdKind == kTGirder) RememberGirder(c, c.GtH, c.GtB, c.GtTw, c.GtTf);
+        const StiffKindDef* kind = StiffKindOf(c.StiffKind);
+        if (kind && !kind->IsTable())
+            for (const DimInput& in : kind->Inputs()) {
+                const Real value = Stored(c, in.role);
+                if (const auto* d = std::get_if<double Case::*>(&in.member))
+                    c.**d = value;
+                else if (s)
+                    s = Single(value, LineOf(StoredField(in.role)), c.*std::get<float Case::*>(in.member));
+            }
+        if (const GirderKindDef* girder = GirderKindOf(c.GirdKind)) RememberGirder(c, girder->inputs);
         return s;
     }
 
-    Status Remember(const Case& c, double& h, double& b, double& tw, float& tf) const {
-        h = c.StiffH;
-        b = c.StiffB;
-        tw = c.StiffTw;
-        return Single(c.StiffTf, LineOf("StiffTf"), tf);
-    }
-
-    static void RememberGirder(const Case& c, double& h, double& b, double& tw, float& tf) {
-        h = c.GirdH;
-        b = c.GirdB;
-        tw = c.GirdTw;
-        tf = c.GirdTf;
+    static void RememberGirder(Case& c, const std::array<DimInput, 4>& in) {
+        c.*std::get<double Case::*>(in[0].member) = c.GirdH;
+        c.*std::get<double Case::*>(in[1].member) = c.GirdB;
+        c.*std::get<double Case::*>(in[2].member) = c.GirdTw;
+        c.*std::get<float Case::*>(in[3].member) = c.GirdTf;
     }
 
     Status Single(Real value, int tableLine, float& target) const {

@@ -1,23 +1,129 @@
-// The texts of the result table: the header and the line of one case.
+// The texts of the result table: the header and the line of one case. The columns
+// that show one field each come from the field table; the others are composed here.
+#include <array>
 #include <cmath>
 #include <limits>
+#include <stdexcept>
 #include <string_view>
 #include <utility>
+#include <vector>
 
+#include "core/fieldtable.h"
 #include "core/numformat.h"
 #include "files/resulttable.h"
+#include "profiles/kinds.h"
 
 namespace veltar {
 namespace {
 
-constexpr std::string_view kHeader[] = {
-    "Project:", "Identification:", "Loading Cond:", "Factor of Safety F.S:", "Allowable Usage factor:",
-    "Material-plate: Fy/Fu", "Material-stiff: Fy/Fu", "E-modulus:", "Bulkhead type:", "Unit Length:",
-    "Stiffener:", "C-factor:", "Stiff Prof:", "Gird Prof:", "L1", "L2", "Lg", "Lgs", "Lt", "t", "s1", "s2",
-    "SigxA", "SigxB", "SigyA", "SigyC", "Tau", "p", "ps", "Buckling", "UFpb", "UFpu", "UFpl", "UFb",
-    "UFbt", "UFst", "UFgbu", "Scant/Yield", "UFt", "UFsm", "UFgm", "UFy", "UFyp", "UFys"};
-
+constexpr int kColumns = 44;
 constexpr double kNotApplicable = -99;  // stiffener buckling without axial compression
+
+std::string_view LoadCondText(i16 cond) { return cond == 0 ? "A" : cond == 1 ? "B" : "C"; }
+
+std::string_view BulkheadText(i16 type) {
+    return type == 0 ? "Watertight bulkhead" : type == 1 ? "Tank bulkhead" : "Upper Structure";
+}
+
+std::string_view EndOptionText(i16 type, i16 option) {
+    if (type == 0) return option == 0 ? " Ends attached" : " No end attachment";
+    if (type == 1) return option == 1 ? " Supported at both ends by girder" : " Clip attachment";
+    return option == 1 ? " In way of tanks" : " Clear of tanks";
+}
+
+// Code and dimensions joined by "x"; two dimensions are H and tw, four H, B, tw and tf.
+std::string CodeText(std::string_view code, int dims, Real H, Real B, Real tw, Real tf, char sep) {
+    std::string s = std::string(code) + Format(H, "00", sep) + "x";
+    if (dims == 2) return s + Format(tw, "0.0", sep);
+    return s + Format(B, "00", sep) + "x" + Format(tw, "0.0", sep) + "x" + Format(tf, "#0.0", sep);
+}
+
+std::string StiffenerText(const Case& c, char sep) {
+    const StiffKindDef* kind = StiffKindOf(c.StiffKind);
+    if (!kind || *kind->writeCode == '\0') return {};
+    return CodeText(kind->writeCode, kind->codeDims, c.StiffH, c.StiffB, c.StiffTw, c.StiffTf, sep);
+}
+
+std::string GirderText(const Case& c, char sep) {
+    const GirderKindDef* kind = GirderKindOf(c.GirdKind);
+    if (!kind) return {};
+    return CodeText(kind->code, 4, c.GirdH, c.GirdB, c.GirdTw, Real(c.GirdTf), sep);
+}
+
+// A usage factor. A stiffener that fails as a column has an infinite factor: it fails
+// whatever its value, so the cell says so instead of printing a number.
+std::string FactorText(Real uf, const char* mask, char sep) {
+    const double v = uf;
+    if (v == std::numeric_limits<double>::infinity()) return "NOK";
+    if (!std::isfinite(v)) return "ERR";
+    return Format(uf, mask, sep);
+}
+
+std::string FieldText(const Case& c, const FieldDef& f, bool faulted, char sep) {
+    const ResultColumn& col = f.result;
+    if (col.form == ResultForm::Text) return c.*std::get<std::string Case::*>(f.member);
+    const Real v = RealValue(c, f);
+    switch (col.form) {
+        case ResultForm::Plain: return PlainText(v, sep);
+        case ResultForm::Masked: return Format(v, col.mask, sep);
+        case ResultForm::StiffFactor:
+            if (!faulted && c.UFb == kNotApplicable) return "N/A";
+            [[fallthrough]];
+        case ResultForm::Factor:
+        case ResultForm::RunMasked:
+            if (faulted) return "ERR";
+            return col.form == ResultForm::RunMasked ? Format(v, col.mask, sep) : FactorText(v, col.mask, sep);
+        case ResultForm::Text: break;
+    }
+    return {};
+}
+
+using Composer = std::string (*)(const Case&, char);
+
+// The columns that compose several fields or show a field as words.
+struct ComposedColumn {
+    int column;
+    const char* caption;
+    Composer text;
+};
+
+const ComposedColumn kComposed[] = {
+    {2, "Loading Cond:", [](const Case& c, char) { return std::string(LoadCondText(c.LoadCond)); }},
+    {5, "Material-plate: Fy/Fu",
+     [](const Case& c, char sep) { return Format(c.Fyp, "0", sep) + "/" + Format(c.Fup, "0", sep); }},
+    {6, "Material-stiff: Fy/Fu",
+     [](const Case& c, char sep) { return Format(c.Fys, "0", sep) + "/" + Format(c.Fus, "0", sep); }},
+    {8, "Bulkhead type:", [](const Case& c, char) { return std::string(BulkheadText(c.BulkheadType)); }},
+    {9, "Unit Length:",
+     [](const Case& c, char sep) { return c.BulkheadType == 0 ? Format(c.UL, "00", sep) : std::string("-"); }},
+    {10, "Stiffener:",
+     [](const Case& c, char) { return std::string(EndOptionText(c.BulkheadType, c.EndOption)); }},
+    {12, "Stiff Prof:", StiffenerText},
+    {13, "Gird Prof:", GirderText},
+    {29, "Buckling", [](const Case&, char) { return std::string("Buckling"); }},
+    {37, "Scant/Yield", [](const Case&, char) { return std::string("Scant/Yield"); }},
+};
+
+struct Column {
+    const char* caption = nullptr;
+    const FieldDef* field = nullptr;
+    Composer text = nullptr;
+};
+
+std::vector<Column> GatherColumns() {
+    std::vector<Column> columns(kColumns);
+    for (const FieldDef& f : CaseFields())
+        if (f.result.column >= 0) columns.at(static_cast<size_t>(f.result.column)) = {f.result.caption, &f, nullptr};
+    for (const ComposedColumn& k : kComposed) columns.at(static_cast<size_t>(k.column)) = {k.caption, nullptr, k.text};
+    for (size_t i = 0; i < columns.size(); ++i)
+        if (!columns[i].caption) throw std::logic_error("result table: column " + std::to_string(i) + " is not described");
+    return columns;
+}
+
+const std::vector<Column>& Columns() {
+    static const std::vector<Column> columns = GatherColumns();
+    return columns;
+}
 
 // TAB-separated cells of one line.
 class Cells {
@@ -34,120 +140,17 @@ private:
     bool first_ = true;
 };
 
-std::string_view LoadCondText(i16 cond) { return cond == 0 ? "A" : cond == 1 ? "B" : "C"; }
-
-std::string_view BulkheadText(i16 type) {
-    return type == 0 ? "Watertight bulkhead" : type == 1 ? "Tank bulkhead" : "Upper Structure";
-}
-
-std::string_view EndOptionText(i16 type, i16 option) {
-    if (type == 0) return option == 0 ? " Ends attached" : " No end attachment";
-    if (type == 1) return option == 1 ? " Supported at both ends by girder" : " Clip attachment";
-    return option == 1 ? " In way of tanks" : " Clear of tanks";
-}
-
-// A stiffener that fails as a column has an infinite factor: it fails whatever its
-// value, so the cell says so instead of printing a number.
-template <typename T>
-std::string FactorText(T uf, std::string_view mask, char sep) {
-    if (uf == std::numeric_limits<T>::infinity()) return "NOK";
-    if (!std::isfinite(uf)) return "ERR";
-    return Format(uf, mask, sep);
-}
-
-std::string StiffenerText(const Case& c, char sep) {
-    std::string_view code;
-    switch (c.StiffKind) {
-        case kLTable: code = "LR"; break;
-        case kLBuilt: code = "LW"; break;
-        case kTBuilt: code = "TG"; break;
-        case kIBuilt: code = "IG"; break;
-        case kFbBuilt: return "Fb" + Format(c.StiffH, "00", sep) + "x" + Format(c.StiffTw, "0.0", sep);
-        case kBulb: return "BF" + Format(c.StiffH, "00", sep) + "x" + Format(c.StiffTw, "0.0", sep);
-        default: return {};
-    }
-    return std::string(code) + Format(c.StiffH, "00", sep) + "x" + Format(c.StiffB, "00", sep) + "x" +
-           Format(c.StiffTw, "0.0", sep) + "x" + Format(c.StiffTf, "#0.0", sep);
-}
-
-std::string GirderText(const Case& c, char sep) {
-    if (c.GirdKind != kLGirder && c.GirdKind != kTGirder) return {};
-    return std::string(c.GirdKind == kLGirder ? "LG" : "TG") + Format(c.GirdH, "00", sep) + "x" +
-           Format(c.GirdB, "00", sep) + "x" + Format(c.GirdTw, "0.0", sep) + "x" + Format(c.GirdTf, "#0.0", sep);
-}
-
-void AddInputs(Cells& out, const Case& c, char sep) {
-    out.Add(c.Project);
-    out.Add(c.Ident);
-    out.Add(LoadCondText(c.LoadCond));
-    out.Add(Format(c.FS, "0.00", sep));
-    out.Add(Format(c.UFa, "0.00", sep));
-    out.Add(Format(c.Fyp, "0", sep) + "/" + Format(c.Fup, "0", sep));
-    out.Add(Format(c.Fys, "0", sep) + "/" + Format(c.Fus, "0", sep));
-    out.Add(Format(c.E, "0.00E+0", sep));
-    out.Add(BulkheadText(c.BulkheadType));
-    out.Add(c.BulkheadType == 0 ? Format(c.UL, "00", sep) : "-");
-    out.Add(EndOptionText(c.BulkheadType, c.EndOption));
-}
-
-// Geometry, stresses and pressures, each in the precision it is held in.
-void AddPanel(Cells& out, const Case& c, char sep) {
-    for (Real v : {c.L1, c.L2, c.Lg}) out.Add(PlainText(v, sep));
-    out.Add(PlainText(c.Lgs, sep));
-    for (Real v : {c.Lt, c.t, c.s1, c.s2, c.SigxA}) out.Add(PlainText(v, sep));
-    out.Add(PlainText(c.SigxB, sep));
-    out.Add(PlainText(c.SigyA, sep));
-    out.Add(PlainText(c.SigyC, sep));
-    out.Add(PlainText(c.Tau, sep));
-    out.Add(PlainText(c.p, sep));
-    out.Add(PlainText(c.ps, sep));
-}
-
-void AddBuckling(Cells& out, const Case& c, char sep) {
-    out.Add("Buckling");
-    for (double uf : {c.UFpb, c.UFpu, c.UFpl}) out.Add(FactorText(uf, "0.00", sep));
-    const bool applies = c.UFb != kNotApplicable;
-    out.Add(applies ? FactorText(c.UFb, "0.00", sep) : "N/A");
-    out.Add(applies ? FactorText(c.UFbt, "0.00", sep) : "N/A");
-    out.Add(FactorText(c.UFst, "0.00", sep));
-    out.Add(FactorText(c.UFgbu, "0.00", sep));
-}
-
-void AddScantling(Cells& out, const Case& c, char sep) {
-    out.Add("Scant/Yield");
-    for (double uf : {c.UFt, c.UFsm, c.UFgm}) out.Add(FactorText(uf, "0.00", sep));
-    out.Add(FactorText(c.UFy, "0.0#", sep));
-    for (double uf : {c.UFyp, c.UFys}) out.Add(FactorText(uf, "0.00", sep));
-}
-
-void AddErrors(Cells& out, int count) {
-    for (int i = 0; i < count; ++i) out.Add("ERR");
-}
-
 }  // namespace
 
 std::string ResultHeader() {
     Cells out;
-    for (std::string_view caption : kHeader) out.Add(caption);
+    for (const Column& col : Columns()) out.Add(col.caption);
     return out.Take();
 }
 
 std::string ResultLineText(const Case& c, bool faulted, char sep) {
     Cells out;
-    AddInputs(out, c, sep);
-    out.Add(faulted ? "ERR" : Format(c.c, "0.00", sep));
-    out.Add(StiffenerText(c, sep));
-    out.Add(GirderText(c, sep));
-    AddPanel(out, c, sep);
-    if (!faulted) {
-        AddBuckling(out, c, sep);
-        AddScantling(out, c, sep);
-        return out.Take();
-    }
-    out.Add("Buckling");
-    AddErrors(out, 7);
-    out.Add("Scant/Yield");
-    AddErrors(out, 6);
+    for (const Column& col : Columns()) out.Add(col.field ? FieldText(c, *col.field, faulted, sep) : col.text(c, sep));
     return out.Take();
 }
 

@@ -80,9 +80,10 @@ void InputController::SetText(const char* name, const std::string& text) {
 }
 
 void InputController::WireBoxes() {
-    for (const BoxDef& def : NumericBoxes()) {
-        InputBox& box = Get<InputBox>(def.name.data());
-        box.SetNavigator([this, &def](int key) { return Navigate(def.name, key); });
+    for (const FieldDef* field : NumericBoxes()) {
+        const FieldDef& def = *field;
+        InputBox& box = Get<InputBox>(def.box.widget);
+        box.SetNavigator([this, &def](int key) { return Navigate(def.box.widget, key); });
         // Stored once the focus has settled, so that a warning's box never meets a
         // focus change that is still under way.
         connect(&box, &InputBox::left, this, [this, &def, &box] {
@@ -100,20 +101,21 @@ void InputController::WireTextBox(const char* name, std::string Case::*field) {
     connect(&box, &InputBox::left, this, [this, &box, field] { c_.*field = box.text().toStdString(); });
 }
 
-void InputController::Commit(const BoxDef& def, InputBox& box) {
+void InputController::Commit(const FieldDef& def, InputBox& box) {
     const std::optional<float> value = ParseNumber(box.text().toStdString(), c_.DecSep);
     if (!value) {
         WarnAndReturn("Input string mismatch ", box);
         return;
     }
-    def.set(c_, *value);
-    box.setText(QString::fromStdString(Format(def.get(c_), def.entryMask, SepOf(c_.DecSep))));
-    const bool broken = def.broken && def.broken(double(def.get(c_)));
-    if (broken) WarnAndReturn(Q(def.message), box);
+    StoreTyped(c_, def, *value);
+    box.setText(QString::fromStdString(Format(RealValue(c_, def), def.box.entryMask, SepOf(c_.DecSep))));
+    const bool broken = def.box.HasLimit() && def.box.Breaks(NumericValue(c_, def));
+    if (broken) WarnAndReturn(Q(def.box.message), box);
+    const std::string_view widget = def.box.widget;
     // An out-of-range unit length waits for the next change before it is calculated.
-    if (broken && def.name == "iunit_length") return;
+    if (broken && widget == "iunit_length") return;
     recalc_();
-    if (def.name == "ips") ShowCase();
+    if (widget == "ips") ShowCase();
 }
 
 void InputController::WarnAndReturn(const QString& text, QWidget& box) {
@@ -251,8 +253,7 @@ void InputController::ShowCase() {
     Get<InputBox>("iident").setText(QString::fromStdString(c_.Ident));
     const char* conds[] = {"opt_cond_a", "opt_cond_b", "opt_cond_c"};
     Get<QRadioButton>(conds[c_.LoadCond >= 0 && c_.LoadCond <= 2 ? c_.LoadCond : 2]).setChecked(true);
-    for (const BoxDef& def : NumericBoxes())
-        SetText(def.name.data(), Format(def.get(c_), def.showMask, sep));
+    for (const FieldDef* def : NumericBoxes()) SetText(def->box.widget, Format(RealValue(c_, *def), def->box.showMask, sep));
     Get<QComboBox>("cbofyp").setCurrentIndex(c_.PlateGradeIndex);
     Get<QComboBox>("cbofys").setCurrentIndex(c_.StiffGradeIndex);
     ShowGradeBoxes(true);

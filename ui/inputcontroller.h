@@ -44,7 +44,7 @@ private:
     void WireTextBox(const char* name, std::string Case::*field);
     void WireOptions();
     void WireGradeLists();
-    void Commit(const BoxDef& def, InputBox& box);
+    void Commit(const FieldDef& def, InputBox& box);
     void WarnAndReturn(const QString& text, QWidget& box);
     bool Navigate(std::string_view from, int key);
     void ChooseGrade(bool plate, int index);

@@ -64,10 +64,10 @@ void NavigationTest::branchesAndArrows() {
 // A misspelt name in either chain would leave the focus where it was.
 void NavigationTest::everyChainTargetIsAControl() {
     const QStringList others = {"iproj", "iident", "cbofyp", "cbofys"};
-    for (const BoxDef& def : NumericBoxes()) {
+    for (const FieldDef* def : NumericBoxes()) {
         for (const EnterContext ctx : {EnterContext{}, EnterContext{true, true, true}}) {
-            const std::string_view next = NextOnEnter(def.name, ctx);
-            QVERIFY2(FindBox(next) || others.contains(Name(next)), def.name.data());
+            const std::string_view next = NextOnEnter(def->box.widget, ctx);
+            QVERIFY2(FindBox(next) || others.contains(Name(next)), def->box.widget);
         }
     }
 }
