@@ -13,6 +13,9 @@ struct CalcFault {
     std::string text;  // "<check>: <cause> — <hint>"
 };
 
+inline double Sq(double x) { return x * x; }
+inline double Cube(double x) { return x * x * x; }
+
 class Checked {
 public:
     explicit Checked(std::string_view check) : check_(check) {}

@@ -16,6 +16,9 @@ namespace veltar {
 
 using i16 = std::int16_t;
 
+// Steel density (kg/m3) of the mass per metre of every section.
+constexpr double kSteelDensity = 7850;
+
 // Output of one check: name, formula with numbers, usage factor text, limit and rule.
 struct ResultLine {
     std::string Title;

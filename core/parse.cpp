@@ -12,9 +12,9 @@ namespace {
 
 bool IsDigit(char ch) { return ch >= '0' && ch <= '9'; }
 
-// Length of the longest number at the start of s: [+-]digits[.digits][e[+-]digits],
-// with at least one mantissa digit; 0 when there is none.
-size_t LeadingNumber(std::string_view s) {
+}  // namespace
+
+size_t DecimalPrefix(std::string_view s) {
     size_t i = 0, digits = 0;
     if (i < s.size() && (s[i] == '+' || s[i] == '-')) ++i;
     for (; i < s.size() && IsDigit(s[i]); ++i) ++digits;
@@ -31,6 +31,8 @@ size_t LeadingNumber(std::string_view s) {
     }
     return i;
 }
+
+namespace {
 
 // Value of a number text in invariant form as a float; nothing when it lies beyond
 // the float range (a tiny value underflows to zero).
@@ -58,7 +60,7 @@ std::optional<float> ParseNumber(std::string_view text, int decSep) {
     if (decSep == 0) {
         for (char& ch : s)
             if (ch == ',') ch = '.';
-        const size_t n = LeadingNumber(s);
+        const size_t n = DecimalPrefix(s);
         if (n == 0) return 0.0f;
         return ToFloat(std::string_view(s).substr(0, n));
     }
@@ -66,7 +68,7 @@ std::optional<float> ParseNumber(std::string_view text, int decSep) {
     for (char& ch : s)
         if (ch == '.' || ch == ',') ch = '.';
     while (!s.empty() && s.back() == ' ') s.pop_back();
-    const size_t n = LeadingNumber(s);
+    const size_t n = DecimalPrefix(s);
     if (n == 0 || n != s.size()) return std::nullopt;
     return ToFloat(s);
 }

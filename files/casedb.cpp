@@ -9,7 +9,9 @@
 #include <utility>
 
 #include "core/fieldtable.h"
+#include "core/lines.h"
 #include "core/parse.h"
+#include "core/text.h"
 
 namespace veltar {
 namespace {
@@ -44,30 +46,6 @@ std::vector<const FieldDef*> NumericCells() {
                 if (f.caseCell == cell && IsNumeric(f) && std::holds_alternative<i16 Case::*>(f.member) == whole)
                     cells.push_back(&f);
     return cells;
-}
-
-enum class LineRead { Ok, End, TooLong };
-
-// One line without its CR LF, read through the stream buffer (a table has
-// thousands of lines).
-LineRead NextLine(std::streambuf& in, std::string& line) {
-    line.clear();
-    using Traits = std::char_traits<char>;
-    int ch = in.sbumpc();
-    if (Traits::eq_int_type(ch, Traits::eof())) return LineRead::End;
-    for (; !Traits::eq_int_type(ch, Traits::eof()) && ch != '\n'; ch = in.sbumpc()) {
-        if (line.size() == kMaxLineLength) return LineRead::TooLong;
-        line.push_back(Traits::to_char_type(ch));
-    }
-    if (!line.empty() && line.back() == '\r') line.pop_back();
-    return LineRead::Ok;
-}
-
-// Only blanks are trimmed: a leading TAB is an empty first cell.
-std::string_view TrimBlanks(std::string_view s) {
-    while (!s.empty() && s.front() == ' ') s.remove_prefix(1);
-    while (!s.empty() && s.back() == ' ') s.remove_suffix(1);
-    return s;
 }
 
 std::vector<std::string_view> Split(std::string_view s, char sep) {
@@ -204,19 +182,21 @@ Status ParseCaseTable(std::istream& in, const std::string& source, const Tables&
                       CaseDatabase& db, std::vector<std::string>& warnings) {
     std::vector<CaseRow> rows;
     std::string line;
-    for (int number = 1;; ++number) {
-        const LineRead got = NextLine(*in.rdbuf(), line);
-        if (got == LineRead::TooLong)
-            return Status::Error(source + ": line " + std::to_string(number) + " is longer than " +
+    LineReader lines(*in.rdbuf(), kMaxLineLength);
+    for (;;) {
+        const LineReader::Result got = lines.Next(line);
+        if (got == LineReader::Result::TooLong)
+            return Status::Error(source + ": line " + std::to_string(lines.Number()) + " is longer than " +
                                  std::to_string(kMaxLineLength) + " characters");
-        if (got == LineRead::End) {
+        if (got == LineReader::Result::End) {
             warnings.push_back(source + ": no \"End\" row; read to the end of the file");
             break;
         }
-        const std::string_view text = TrimBlanks(line);
+        // Only blanks are trimmed: a leading TAB is an empty first cell.
+        const std::string_view text = Trim(line, " ");
         if (IsEndRow(text.substr(0, text.find('\t')))) break;
         CaseRow row;
-        row.line = number;
+        row.line = lines.Number();
         if (Status s = ReadRow(text, tables, decSep, row); !s) return Status::Error(source + ": " + s.message);
         rows.push_back(std::move(row));
     }

@@ -6,6 +6,7 @@
 #include <string>
 #include <system_error>
 
+#include "core/parse.h"
 #include "files/datatables.h"
 #include "files/record_reader.h"
 
@@ -34,10 +35,11 @@ constexpr int kMinMaterials = 4;
 std::string NumberFault(const Field& f, float& value) {
     if (f.quoted) return "is quoted text, not a number";
     if (f.text.empty()) return "is empty";
-    const char* last = f.text.data() + f.text.size();
-    const auto [end, ec] = std::from_chars(f.text.data(), last, value);
+    if (!IsDecimal(f.text)) return "is not a number";
+    const std::string_view digits = f.text.starts_with('+') ? f.text.substr(1) : f.text;
+    const auto [end, ec] = std::from_chars(digits.data(), digits.data() + digits.size(), value);
     if (ec == std::errc::result_out_of_range) return "is out of range";
-    if (ec != std::errc() || end != last || !std::isfinite(value)) return "is not a number";
+    if (ec != std::errc()) return "is not a number";
     if (value < 0) return "is negative";
     return {};
 }

@@ -8,6 +8,7 @@
 #include <fstream>
 #include <vector>
 
+#include "core/lines.h"
 #include "files/projectfile.h"
 #include "files/projectlayout.h"
 #include "files/valuetext.h"
@@ -48,17 +49,13 @@ Status LoadFile(const std::string& path, std::string& text) {
     return Status::Ok();
 }
 
-// Lines ended by LF or CR LF; a byte-order mark an editor may have added is dropped.
-std::vector<std::string_view> SplitLines(std::string_view text) {
-    if (text.starts_with("\xEF\xBB\xBF")) text.remove_prefix(3);
-    std::vector<std::string_view> lines;
-    while (!text.empty()) {
-        const size_t end = std::min(text.find('\n'), text.size());
-        std::string_view line = text.substr(0, end);
-        if (line.ends_with('\r')) line.remove_suffix(1);
-        lines.push_back(line);
-        text.remove_prefix(std::min(end + 1, text.size()));
-    }
+// Every line of the file; their length is checked as they are taken, so that the
+// message names the line whatever its length.
+std::vector<std::string> SplitLines(std::string_view text) {
+    TextBuffer buffer(text);
+    LineReader reader(buffer, text.size());
+    std::vector<std::string> lines;
+    for (std::string line; reader.Next(line) == LineReader::Result::Line;) lines.push_back(line);
     return lines;
 }
 
@@ -284,7 +281,7 @@ private:
 
     const std::string& path_;
     const Tables& tables_;
-    std::vector<std::string_view> lines_;
+    std::vector<std::string> lines_;
     size_t next_ = 0;
     std::array<int, kProjectLineCount + 1> fileLine_{};  // table line -> line in this file
 };

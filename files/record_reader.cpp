@@ -4,28 +4,24 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <system_error>
+
+#include "core/text.h"
 
 namespace veltar {
 
 namespace {
 
 constexpr std::string_view kBlanks = " \t";
-constexpr std::string_view kUtf8Bom = "\xEF\xBB\xBF";
-
-std::string_view Trim(std::string_view s) {
-    const auto first = s.find_first_not_of(kBlanks);
-    if (first == std::string_view::npos) return {};
-    const auto last = s.find_last_not_of(kBlanks);
-    return s.substr(first, last - first + 1);
-}
 
 }  // namespace
 
 RecordReader::RecordReader(const std::string& dir, std::string fileName)
     : fileName_(std::move(fileName)) {
     const std::filesystem::path path = std::filesystem::path(dir) / fileName_;
-    file_.reset(std::fopen(path.string().c_str(), "rb"));
-    if (!file_) status_ = FileError("can't open " + path.string());
+    std::error_code ec;
+    if (std::filesystem::is_directory(path, ec) || !file_.open(path, std::ios::in | std::ios::binary))
+        status_ = FileError("can't open " + path.string());
 }
 
 Status RecordReader::LineError(std::string_view what) const {
@@ -45,33 +41,19 @@ bool RecordReader::Next() {
     return false;
 }
 
-// Reads one line without its LF or CRLF ending into text_; false at the end of the
-// file or on an error. Reading stops as soon as a line is too long, so a huge line
-// never comes into memory.
+// Reads one line into text_; false at the end of the file or on an error.
 bool RecordReader::ReadLine() {
-    text_.clear();
-    int ch = std::getc(file_.get());
-    if (ch == EOF) {
-        if (std::ferror(file_.get())) status_ = FileError("read error");
+    const LineReader::Result got = lines_.Next(text_);
+    if (got == LineReader::Result::End) return false;
+    line_ = lines_.Number();
+    if (got == LineReader::Result::TooLong) {
+        status_ = LineError("longer than " + std::to_string(kMaxLineLength) + " characters");
         return false;
     }
-    if (++line_ > kMaxLines) {
+    if (line_ > kMaxLines) {
         status_ = LineError("more than " + std::to_string(kMaxLines) + " lines");
         return false;
     }
-    for (; ch != EOF && ch != '\n'; ch = std::getc(file_.get())) {
-        if (text_.size() == kMaxLineLength) {
-            status_ = LineError("longer than " + std::to_string(kMaxLineLength) + " characters");
-            return false;
-        }
-        text_.push_back(static_cast<char>(ch));
-    }
-    if (std::ferror(file_.get())) {
-        status_ = FileError("read error");
-        return false;
-    }
-    if (!text_.empty() && text_.back() == '\r') text_.pop_back();
-    if (line_ == 1 && text_.starts_with(kUtf8Bom)) text_.erase(0, kUtf8Bom.size());
     return true;
 }
 

@@ -3,11 +3,11 @@
 #pragma once
 
 #include <array>
-#include <cstdio>
-#include <memory>
+#include <fstream>
 #include <string>
 #include <string_view>
 
+#include "core/lines.h"
 #include "core/status.h"
 
 namespace veltar {
@@ -49,10 +49,8 @@ private:
     std::size_t SplitPlain(std::size_t pos);
     void AddField(Field f);
 
-    struct Closer {
-        void operator()(std::FILE* f) const { std::fclose(f); }
-    };
-    std::unique_ptr<std::FILE, Closer> file_;
+    std::filebuf file_;
+    LineReader lines_{file_, kMaxLineLength};
     std::string fileName_;
     std::string text_;
     int line_ = 0;

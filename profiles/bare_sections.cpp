@@ -11,12 +11,8 @@ namespace veltar {
 
 namespace {
 
-constexpr double kSteelDensity = 7850;  // kg/m3
 constexpr double kMaxDimension = 1e6;   // mm
 constexpr const char* kZeroArea = "the profile area is zero (check H, B, tw and tf)";
-
-double Sq(double x) { return x * x; }
-double Cube(double x) { return x * x * x; }
 
 void SetArea(Case& c, double Ax, const Checked& k) {
     c.StiffAx = k.Fin(Ax);

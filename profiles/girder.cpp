@@ -12,11 +12,6 @@ namespace veltar {
 
 namespace {
 
-constexpr double kSteelDensity = 7850;  // kg/m3
-
-double Sq(double x) { return x * x; }
-double Cube(double x) { return x * x * x; }
-
 // Copies the input set of the girder kind; another kind keeps what was resolved.
 void ResolveGirder(Case& c) {
     const GirderKindDef* kind = GirderKindOf(c.GirdKind);

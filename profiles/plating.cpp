@@ -14,9 +14,6 @@ namespace veltar {
 
 namespace {
 
-double Sq(double x) { return x * x; }
-double Cube(double x) { return x * x * x; }
-
 // Effective-width ratio over span/spacing; the table's first value holds below it.
 double WidthRatio(double x) {
     constexpr std::array<double, 7> point{1.5, 2, 2.5, 3, 3.5, 4, 4.5};

@@ -17,8 +17,6 @@ inline constexpr double kPi2 = static_cast<double>(kPi) * static_cast<double>(kP
 // 12·(1 − ν²) with ν = 0.3, the plate rigidity denominator.
 inline constexpr double kPlateRigidity = 12.0 * 0.91;
 
-inline double Sq(double x) { return x * x; }
-
 // Palette index of a usage factor: a factor of exactly 1 still passes.
 inline i16 ColourOf(double uf) { return uf > 1.0 ? 4 : 2; }
 

@@ -8,7 +8,6 @@
 namespace veltar {
 namespace {
 
-using buckling::Sq;
 
 constexpr std::string_view kHintInertia =
     "the stiffener section has no moment of inertia (check the profile) or the plate thickness is zero";

@@ -11,7 +11,6 @@ namespace {
 
 using buckling::kPi;
 using buckling::kPi2;
-using buckling::Sq;
 using buckling::Text;
 
 constexpr std::string_view kNoControl = "Siga postive or 0 ==> No buckling control";

@@ -14,7 +14,7 @@ void StiffenerStiffness(Case& c) {
     const double t = c.t, sm = c.sm, L1 = c.L1;
     const double delta = k.Div(c.StiffAx, sm * t, "the plate thickness or the stiffener spacing is zero");
     const double alpha = k.Div(L1, sm, "the stiffener spacing is zero");
-    const float gamma0 = k.F32((2.6 + 4.0 * delta) * buckling::Sq(alpha) + 12.4 * alpha -
+    const float gamma0 = k.F32((2.6 + 4.0 * delta) * Sq(alpha) + 12.4 * alpha -
                                    13.2 * k.Sqrt(alpha, "the stiffener span is negative"),
                                "the stiffener or its plating is out of range");
     c.io = k.Fin(gamma0 * (sm * std::pow(t, 3.0) / 12.0) / 0.91, "the plating is out of range");
