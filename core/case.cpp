@@ -8,7 +8,6 @@ namespace veltar {
 void NewCase(Case& c) {
     Case fresh;
     fresh.DecSep = c.DecSep;
-    fresh.ListWidth = c.ListWidth;
     fresh.AppPath = std::move(c.AppPath);
     fresh.FigNotToScale = c.FigNotToScale;
     c = std::move(fresh);

@@ -19,23 +19,6 @@ using i16 = std::int16_t;
 // Steel density (kg/m3) of the mass per metre of every section.
 constexpr double kSteelDensity = 7850;
 
-// Output of one check: name, formula with numbers, usage factor text, limit and rule.
-struct ResultLine {
-    std::string Title;
-    std::string Formula;
-    std::string Value;
-    std::string Reference;
-    i16 Colour = 0;  // 16-colour palette: 0 black, 2 green (pass), 4 red (fail)
-
-    // Empties the four texts; the colour stays, as every check's reset does.
-    void ClearTexts() {
-        Title.clear();
-        Formula.clear();
-        Value.clear();
-        Reference.clear();
-    }
-};
-
 struct OutlinePoint {
     double x = 0, y = 0;
 };
@@ -212,20 +195,15 @@ struct Case {
     ResultLine GirderSMLine, GirderDepthLine, GirderWebLine, TrippingLine;
     std::string PlateYieldNote;
 
-    // --- c-factor tab as the case wants it shown
+    // --- c-factor captions of the structure-type tabs
     std::string ctext0, ctext1, ctext2;
-    i16 CFactorTab = 1;     // tab of SSTabCfactor to show
-    i16 CFactorOption = 0;  // option of that tab to select: 0 -> OptCx0, 1 -> OptCx1
 
     // --- the result list of the last completed run
-    std::vector<ListRow> Rows;
-    i16 ResultRow = 0;          // index (from 1) of the row appended last
-    bool DefChboxVisible = true;
-    std::string FaultText;      // why the last run ended early; empty after a completed run
+    ResultRows Rows;
+    std::string FaultText;  // why the last run ended early; empty after a completed run
 
     // --- run-time only, never saved
-    i16 DecSep = 0;             // 0: point locale, otherwise comma locale
-    double ListWidth = 0;
+    i16 DecSep = 0;  // 0: point locale, otherwise comma locale
     std::string AppPath;
     i16 FigNotToScale = 1;
 };

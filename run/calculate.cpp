@@ -57,7 +57,6 @@ void RunChecks(Case& c, const Tables& tables) {
     Step("Plate yield", [&] { PlateYield(c); });
     Step("Stiffener yield", [&] { StiffenerYield(c); });
     Step("Stiffener stiffness", [&] { StiffenerStiffness(c); });
-    c.DefChboxVisible = true;
     Step("Plate scantling", [&] { PlateScantling(c); });
     Step("Stiffener scantling", [&] { StiffenerScantling(c, tables); });
     Step("Girder section", [&] {
@@ -71,20 +70,10 @@ void RunChecks(Case& c, const Tables& tables) {
 void ListResults(Case& c) {
     c.Rows.clear();
     switch (c.CheckMode) {
-        case 1:
-            c.ResultRow = 1;
-            ShowBucklingResults(c);
-            break;
-        case 2:
-            c.ResultRow = 1;
-            c.DefChboxVisible = false;
-            ShowScantlingResults(c);
-            break;
+        case 1: ShowBucklingResults(c); break;
+        case 2: ShowScantlingResults(c); break;
         default:
-            c.DefChboxVisible = false;
-            c.ResultRow = 1;
             ShowBucklingResults(c);
-            c.ResultRow = static_cast<i16>(c.ResultRow + 1);
             ShowScantlingResults(c);
             break;
     }
@@ -114,7 +103,6 @@ void Calculate(Case& c, const Tables& tables, CalcEvents& events) {
         // The rows of an earlier run would read as results of this input: show none.
         c.FaultText = fault.text;
         c.Rows.clear();
-        c.ResultRow = 0;
     }
 }
 

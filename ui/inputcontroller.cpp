@@ -287,7 +287,8 @@ void InputController::ShowAfterRun() {
     SetText("ifup", Format(c_.Fup, "#000", sep));
     SetText("ifys", Format(c_.Fys, "#000", sep));
     SetText("ifus", Format(c_.Fus, "#000", sep));
-    Get<QCheckBox>("def_chbox").setVisible(c_.DefChboxVisible);
+    // The deformation check is listed with the buckling checks alone.
+    Get<QCheckBox>("def_chbox").setVisible(c_.CheckMode == 1);
 }
 
 void InputController::StoreTexts() {

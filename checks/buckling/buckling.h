@@ -18,7 +18,7 @@ void StiffenerStiffness(Case& c);
 // Overall buckling of the panel with its girders (3/5.7): UFgbu.
 void GirderBuckling(Case& c);
 
-// Appends the buckling rows to c.Rows, advancing c.ResultRow.
+// Appends the buckling rows to c.Rows.
 void ShowBucklingResults(Case& c);
 
 }  // namespace veltar

@@ -76,7 +76,7 @@ void GirderBuckling(Case& c) {
     c.UFgbu = k.F32(Sq(k.Div(c.SigxS, eta * sCx, kHintEta)) + Sq(k.Div(sigY, eta * double(sCy), kHintEta)),
                     kHintRange);
 
-    buckling::Text f(c);
+    auto f = buckling::Text(c);
     f << "(";
     f.Num(c.SigxS, "0.0") << "/(";
     f.Num(c.UFa, "0.00") << "*";
@@ -84,8 +84,8 @@ void GirderBuckling(Case& c) {
     f.Num(sigY, "0.0") << "/(";
     f.Num(c.UFa, "0.00") << "*";
     f.Num(sCy, "0.0") << "))^2" << " = ";
-    buckling::SetLine(c.GirderLine, "UFgbu= ", f.str(), Format(c.UFgbu, "0.00", SepOf(c.DecSep)), "  < 1.0 (3/5.7)",
-                      buckling::ColourOf(c.UFgbu));
+    SetLine(c.GirderLine, "UFgbu= ", f.str(), Format(c.UFgbu, "0.00", SepOf(c.DecSep)), "  < 1.0 (3/5.7)",
+                      UsageColour(c.UFgbu));
 }
 
 }  // namespace veltar

@@ -55,7 +55,7 @@ private:
     std::string_view CapacityHint() const { return fc_.c1 == 0 ? kHintKind : kHintCapacity; }
     double Ratio(double demand, double capacity) const { return k_.Div(demand, capacity, CapacityHint()); }
     double Keep(double x) const { return pl2_ ? k_.F32(x, kHintRange) : x; }
-    Text& NumKept(Text& text, double x, std::string_view mask) const {
+    ResultText& NumKept(ResultText& text, double x, std::string_view mask) const {
         return pl2_ ? text.Num(static_cast<float>(x), mask) : text.Num(x, mask);
     }
     std::string Prefix() const { return pl2_ ? "PL2: " : "PL1: "; }
@@ -96,7 +96,7 @@ private:
         ufb_ = k_.Div(Sq(Ratio(sx_, sCx_)) + Sq(Ratio(sy_, sCy_)) + Sq(Ratio(tau_, tauC_)), eta2_, kHintEta);
         out.ufb = ufb_;
         if (ufb_ == 0) return;
-        Text f(c_);
+        auto f = Text(c_);
         f << "1/";
         f.Num(eta_, "0.00") << "^2*((";
         f.Num(sx_, "0.0") << "/";
@@ -106,7 +106,7 @@ private:
         f.Num(tau_, "0.0") << "/";
         f.Num(tauC_, "0.0") << ")^2) = ";
         SetLine(out.buckling, Prefix() + "Buckling - UF =", f.str(), Format(ufb_, "0.00", SepOf(c_.DecSep)),
-                " < 1.0 (3/3.1)", ColourOf(ufb_));
+                " < 1.0 (3/3.1)", UsageColour(ufb_));
     }
 
     void Ultimate(const FieldOut& out) {
@@ -128,7 +128,7 @@ private:
     }
 
     void UltimateLine(ResultLine& line, double ufu) const {
-        Text f(c_);
+        auto f = Text(c_);
         f << "1/";
         f.Num(eta_, "0.00") << "^2*((";
         f.Num(sx_, "0.0") << "/";
@@ -143,7 +143,7 @@ private:
         f.Num(tau_, "0.0") << "/";
         f.Num(tauU_, "0.0") << "))^2) = ";
         SetLine(line, Prefix() + "Ultimate - UF = ", f.str(), Format(ufu, "0.00", SepOf(c_.DecSep)),
-                " < 1.0 (3/3.3)", ColourOf(ufu));
+                " < 1.0 (3/3.3)", UsageColour(ufu));
     }
 
     void Lateral(const FieldOut& out) {
@@ -157,13 +157,13 @@ private:
         const double ufl = Keep(std::fabs(k_.Div(c_.p, npu, kHintPuZero)));
         out.ufl = ufl;
         if (ufl == 0) return;
-        Text f(c_);
+        auto f = Text(c_);
         f.Num(c_.p, "0.000") << "/(";
         f.Num(eta_, "0.00") << "*";
         NumKept(f, pu, "0.000") << ") = ";
-        Text v(c_);
+        auto v = Text(c_);
         NumKept(v, ufl, "0.00");
-        SetLine(out.lateral, LateralTitle(sxe), f.str(), v.str(), " < 1.0 (3/3.5)", ColourOf(ufl));
+        SetLine(out.lateral, LateralTitle(sxe), f.str(), v.str(), " < 1.0 (3/3.5)", UsageColour(ufl));
     }
 
     // PL1/PL2 when the fields are alike: equal widths and equal stored sigma_xe.

@@ -77,7 +77,7 @@ void BeamColumnLine(Case& c, const Column& col) {
         c.UFb = -99;
         return;
     }
-    Text f(c);
+    auto f = Text(c);
     f << "1/";
     f.Num(c.UFa, "0.0") << "*(";
     f.Num(col.sigA, "0.0") << "/(";
@@ -93,7 +93,7 @@ void BeamColumnLine(Case& c, const Column& col) {
     line.Formula = f.str();
     line.Value = FailsAsColumn(c, col) ? "NOK" : Format(c.UFb, "0.00", SepOf(c.DecSep));
     line.Reference = "  < 1.0 (3/5.1)";
-    line.Colour = buckling::ColourOf(c.UFb);
+    line.Colour = UsageColour(c.UFb);
 }
 
 // Elastic torsional buckling stress of mode m, with the plating's rotational restraint C.
@@ -135,12 +135,12 @@ void Torsion(Case& c, const Checked& k, double sigA, double sigET) {
         c.UFbt = -99;
         return;
     }
-    Text f(c);
+    auto f = Text(c);
     f.Num(sigA, "0.0") << "/(";
     f.Num(c.UFa, "0.0") << "*";
     f.Num(sigCT, "0.0") << ")  =";
-    buckling::SetLine(line, "UFbt= Siga/(n*SigCT) = ", f.str(), Format(c.UFbt, "0.00", SepOf(c.DecSep)),
-                      "  < 1.0 (3/5.3)", buckling::ColourOf(c.UFbt));
+    SetLine(line, "UFbt= Siga/(n*SigCT) = ", f.str(), Format(c.UFbt, "0.00", SepOf(c.DecSep)),
+                      "  < 1.0 (3/5.3)", UsageColour(c.UFbt));
 }
 
 // Fixed-ended beam under uniform load: y = q·L1⁴/(384·E·I), with 384·E a 32-bit float.
@@ -151,18 +151,18 @@ void Deflection(Case& c, const Checked& k) {
     const double y = k.Div(load, e384 * c.IeSc, kHintSection);
     if (y == 0) return;
     const Real absP = c.p < 0 ? -c.p : c.p;
-    Text f(c);
+    auto f = Text(c);
     f.Num(absP, "0.00") << "*(";
     f.Num(c.s1, "00") << "+";
     f.Num(c.s2, "00") << ")/2*";
     f.Num(c.L1, "00") << "^4/(384*E*";
     f.Num(c.IeSc, "00.0E+0") << ") = ";
-    Text v(c);
+    auto v = Text(c);
     v.Num(y, "0.0") << " mm ";
-    Text r(c);
+    auto r = Text(c);
     r << " ==> l/";
     r.Num(k.Div(L1, y, kHintRange), "00");
-    buckling::SetLine(c.StiffDeformationLine, "Deformation y = p*(s1+s2)/2*L1^4/(384*E*Iyeff) = ", f.str(), v.str(),
+    SetLine(c.StiffDeformationLine, "Deformation y = p*(s1+s2)/2*L1^4/(384*E*Iyeff) = ", f.str(), v.str(),
                       r.str(), 0);
 }
 

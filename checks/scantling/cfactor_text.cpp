@@ -1,4 +1,4 @@
-// c-factor captions of the structure-type tab, and the tab and option to show.
+// c-factor captions of the structure-type tabs.
 #include "checks/scantling/rule_basis.h"
 #include "checks/scantling/scantling.h"
 #include "core/numformat.h"
@@ -17,19 +17,15 @@ std::string StiffGirderText(const Case& c, std::string_view rule) {
 }  // namespace
 
 void CFactorText(Case& c) {
-    c.CFactorOption = scantling::SecondOption(c) ? 1 : 0;
     switch (scantling::StructureOf(c)) {
         case scantling::Structure::Watertight:
-            c.CFactorTab = 0;
             c.ctext0 = "c = " + Format(c.c, "#0.00", SepOf(c.DecSep)) + "  " + " ABS (3-2-2/7.5)";
             return;
         case scantling::Structure::Tank:
-            c.CFactorTab = 1;
             c.ctext1 = StiffGirderText(c, " ABS (3-2-2/9.5&&9.9)");
             return;
         case scantling::Structure::Upper: break;
     }
-    c.CFactorTab = 2;
     c.ctext2 = StiffGirderText(c, " ABS (3-2-4/3.5&&3.7)");
 }
 

@@ -50,11 +50,7 @@ float MinimumWeb(const Case& c, const Checked& k) {
 
 void FillOkLine(ResultLine& line, std::string title, std::string formula, bool ok,
                 std::string_view reference) {
-    line.Title = std::move(title);
-    line.Formula = std::move(formula);
-    line.Value = ok ? "OK" : "NOK";
-    line.Colour = ok ? 2 : 4;
-    line.Reference = std::string(reference);
+    SetLine(line, std::move(title), std::move(formula), ok ? "OK" : "NOK", reference, ok ? 2 : 4);
 }
 
 void GirderModulus(Case& c, const Tables& tables, const Checked& k) {
@@ -62,13 +58,9 @@ void GirderModulus(Case& c, const Tables& tables, const Checked& k) {
     // The girder is of plate material.
     c.StiffQ = scantling::PlateQ(c, tables);
     const double sm = RequiredGirderModulus(c, k);
-    c.UFgm = k.Div(sm, weffmin, "the section modulus of the girder with plating is zero");
-    if (c.UFgm > 0.0)
-        scantling::FillModulusLine(c.GirderSMLine, c, sm, weffmin, c.UFgm,
-                                   scantling::ByStructure(scantling::StructureOf(c),
-                                                          "  < 1.0  (3-2-2/7.9)",
-                                                          "  < 1.0  (3-2-2/9.9)",
-                                                          "  < 1.0  (3-2-4/3.7)"));
+    c.UFgm = scantling::ModulusCheck(c, k, c.GirderSMLine, sm, weffmin,
+                                     "the section modulus of the girder with plating is zero",
+                                     {"  < 1.0  (3-2-2/7.9)", "  < 1.0  (3-2-2/9.9)", "  < 1.0  (3-2-4/3.7)"});
 }
 
 // Depth and web share their rule paragraphs.

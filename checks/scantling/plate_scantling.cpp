@@ -72,7 +72,7 @@ void FillPlateScantlingLine(Case& c, double tmin, bool plate2) {
                                                         "  < 1.0  (3-2-2/7.3)",
                                                         "  < 1.0  (3-2-2/9.3)",
                                                         "  < 1.0  (3-2-4/3.3)"));
-    line.Colour = scantling::UsageColour(c.UFt);
+    line.Colour = UsageColour(c.UFt);
 }
 
 }  // namespace

@@ -32,7 +32,7 @@ void FillPlateYieldLine(Case& c, const scantling::Governing& g) {
                    Format(c.Fyp, "0.0", sep) + " = ";
     line.Value = Format(c.UFy, "0.00", sep);
     line.Reference = "  < 1.0 (3-2-1/3.11)";
-    line.Colour = scantling::UsageColour(c.UFy);
+    line.Colour = UsageColour(c.UFy);
 }
 
 }  // namespace

@@ -44,14 +44,15 @@ float PlateQ(const Case& c, const Tables& tables) {
     return MaterialQ(tables, c.PlateGradeIndex, c.Fyp, c.Fup);
 }
 
-void FillModulusLine(ResultLine& line, const Case& c, double sm, float weffmin, double uf,
-                     std::string_view reference) {
+double ModulusCheck(const Case& c, const Checked& k, ResultLine& line, double sm, float weffmin,
+                    std::string_view zeroHint, const ByType& reference) {
+    const double uf = k.Div(sm, weffmin, zeroHint);
+    if (uf <= 0.0) return uf;
     const char sep = SepOf(c.DecSep);
-    line.Title = "UF = SM/Weffmin  = ";
-    line.Formula = Format(sm, "0.0", sep) + "/" + Format(weffmin, "0.0", sep) + " = ";
-    line.Value = Format(uf, "0.00", sep);
-    line.Colour = UsageColour(uf);
-    line.Reference = std::string(reference);
+    SetLine(line, "UF = SM/Weffmin  = ", Format(sm, "0.0", sep) + "/" + Format(weffmin, "0.0", sep) + " = ",
+            Format(uf, "0.00", sep), ByStructure(StructureOf(c), reference.watertight, reference.tank, reference.upper),
+            UsageColour(uf));
+    return uf;
 }
 
 }  // namespace veltar::scantling

@@ -26,9 +26,6 @@ inline bool SecondOption(const Case& c) { return c.EndOption == 1; }
 std::string_view ByStructure(Structure s, std::string_view watertight, std::string_view tank,
                              std::string_view upper);
 
-// Palette colour of a usage factor: red above 1.0, green otherwise (1.00 passes).
-inline i16 UsageColour(double uf) { return uf > 1.0 ? 4 : 2; }
-
 // sqrt(sx^2 + sy^2 - sx*sy + 3*tau^2); an overflow ends the run with `hint`.
 double VonMises(const Checked& k, double sx, double sy, double tau, std::string_view hint);
 
@@ -52,8 +49,15 @@ float WeffMin(const Checked& k, double wAtPlate, double wAtTop, std::string_view
 // Material factor Q of the plate grade (plate and girder material).
 float PlateQ(const Case& c, const Tables& tables);
 
-// "UF = SM/Weffmin  = " line of a required section modulus against the actual one.
-void FillModulusLine(ResultLine& line, const Case& c, double sm, float weffmin, double uf,
-                     std::string_view reference);
+// The rule paragraphs of a check for a watertight bulkhead, a tank bulkhead and upper structure.
+struct ByType {
+    std::string_view watertight, tank, upper;
+};
+
+// A required section modulus `sm` against the smaller actual one: the usage factor,
+// and its "UF = SM/Weffmin  = " line when the factor is positive. A zero modulus
+// ends the run with `zeroHint`.
+double ModulusCheck(const Case& c, const Checked& k, ResultLine& line, double sm, float weffmin,
+                    std::string_view zeroHint, const ByType& reference);
 
 }  // namespace veltar::scantling

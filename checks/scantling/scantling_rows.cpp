@@ -6,20 +6,6 @@
 namespace veltar {
 namespace {
 
-// Every row but the rule row advances ResultRow, so the index names the row just added.
-void Append(Case& c, RowStyle style, std::string text) {
-    c.Rows.push_back(ListRow{style, std::move(text), {}, {}, 0});
-    ++c.ResultRow;
-}
-
-// A line without a title was not written by its check and is not listed.
-void AppendResult(Case& c, const ResultLine& line) {
-    if (line.Title.empty()) return;
-    c.Rows.push_back(ListRow{RowStyle::Result, line.Title + line.Formula, line.Value,
-                             line.Reference, line.Colour});
-    ++c.ResultRow;
-}
-
 // The widths are held in different precisions (beSc a double, beG a 32-bit float).
 template <typename Width>
 std::string WidthNote(const Case& c, Width width, std::string_view tail) {
@@ -28,43 +14,41 @@ std::string WidthNote(const Case& c, Width width, std::string_view tail) {
 
 void ModulusRows(Case& c) {
     if (!c.StiffSMLine.Title.empty()) {
-        Append(c, RowStyle::Heading, "STIFFENER SCANTLING:");
-        Append(c, RowStyle::Note, WidthNote(c, c.beSc, " mm "));
-        AppendResult(c, c.StiffSMLine);
+        AddHeading(c.Rows, "STIFFENER SCANTLING:");
+        AddNote(c.Rows, WidthNote(c, c.beSc, " mm "));
+        AddResultIfTitled(c.Rows, c.StiffSMLine);
     }
     if (!c.GirderSMLine.Title.empty()) {
-        Append(c, RowStyle::Heading, "GIRDER SCANTLING:");
-        Append(c, RowStyle::Note, WidthNote(c, c.beG, " mm "));
-        AppendResult(c, c.GirderSMLine);
+        AddHeading(c.Rows, "GIRDER SCANTLING:");
+        AddNote(c.Rows, WidthNote(c, c.beG, " mm "));
+        AddResultIfTitled(c.Rows, c.GirderSMLine);
     }
-    AppendResult(c, c.GirderDepthLine);
-    AppendResult(c, c.GirderWebLine);
-    AppendResult(c, c.TrippingLine);
+    AddResultIfTitled(c.Rows, c.GirderDepthLine);
+    AddResultIfTitled(c.Rows, c.GirderWebLine);
+    AddResultIfTitled(c.Rows, c.TrippingLine);
 }
 
 void YieldRows(Case& c) {
     if (!c.PlateYieldLine.Title.empty()) {
-        Append(c, RowStyle::Heading, "PLATE YIELD CONTROL:");
-        AppendResult(c, c.PlateYieldLine);
+        AddHeading(c.Rows, "PLATE YIELD CONTROL:");
+        AddResultIfTitled(c.Rows, c.PlateYieldLine);
     }
-    Append(c, RowStyle::Heading, "STIFFENER YIELD CHECK:");
-    Append(c, RowStyle::Note,
+    AddHeading(c.Rows, "STIFFENER YIELD CHECK:");
+    AddNote(c.Rows,
            WidthNote(c, c.beSc, " mm (check at points 1-3, plate(p) and stiffener(s)). "));
-    AppendResult(c, c.StiffYieldPLine);
-    AppendResult(c, c.StiffYieldSLine);
+    AddResultIfTitled(c.Rows, c.StiffYieldPLine);
+    AddResultIfTitled(c.Rows, c.StiffYieldSLine);
 }
 
 }  // namespace
 
 void ShowScantlingResults(Case& c) {
-    // The caller has already set ResultRow to this row's index.
-    c.Rows.push_back(ListRow{RowStyle::Note,
-                             "Rule/Scantling/Yield: ABS, Mobile Offshore Drilling Units, Part 3 "
-                             "Hull Construction and equipment)",
-                             {}, {}, 0});
+    AddNote(c.Rows,
+            "Rule/Scantling/Yield: ABS, Mobile Offshore Drilling Units, Part 3 "
+            "Hull Construction and equipment)");
     if (!c.PlateScantlingLine.Title.empty()) {
-        Append(c, RowStyle::Heading, "PLATE SCANTLING:");
-        AppendResult(c, c.PlateScantlingLine);
+        AddHeading(c.Rows, "PLATE SCANTLING:");
+        AddResultIfTitled(c.Rows, c.PlateScantlingLine);
     }
     ModulusRows(c);
     YieldRows(c);

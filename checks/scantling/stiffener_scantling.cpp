@@ -63,13 +63,9 @@ void StiffenerScantling(Case& c, const Tables& tables) {
     c.StiffQ = GoverningQ(c, tables);
     c.c = StiffenerCFactor(c);
     const double sm = RequiredModulus(c, k);
-    c.UFsm = k.Div(sm, weffmin, "the section modulus of the stiffener with plating is zero");
-    if (c.UFsm > 0.0)
-        scantling::FillModulusLine(c.StiffSMLine, c, sm, weffmin, c.UFsm,
-                                   scantling::ByStructure(scantling::StructureOf(c),
-                                                          "  < 1.0  (3-2-2/7.5)",
-                                                          "  < 1.0  (3-2-2/9.5)",
-                                                          "  < 1.0  (3-2-4/3.5)"));
+    c.UFsm = scantling::ModulusCheck(c, k, c.StiffSMLine, sm, weffmin,
+                                     "the section modulus of the stiffener with plating is zero",
+                                     {"  < 1.0  (3-2-2/7.5)", "  < 1.0  (3-2-2/9.5)", "  < 1.0  (3-2-4/3.5)"});
 }
 
 }  // namespace veltar

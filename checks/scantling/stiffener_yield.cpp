@@ -54,7 +54,7 @@ void FillYieldLine(ResultLine& line, const Case& c, const scantling::Governing& 
                    Format(fy, "0.0", sep) + " = ";
     line.Value = Format(uf, "0.00", sep);
     line.Reference = "  < 1.0 (3-2-1/3.11)";
-    line.Colour = scantling::UsageColour(uf);
+    line.Colour = UsageColour(uf);
 }
 
 }  // namespace

@@ -69,16 +69,13 @@ TEST_F(CalculateTest, StressAtTheStiffenerLineAndOrderedPairs) {
 TEST_F(CalculateTest, CheckModeDecidesTheRowsOnly) {
     Run();
     const auto buckling = c.Rows;
-    EXPECT_TRUE(c.DefChboxVisible);
     ASSERT_FALSE(buckling.empty());
     EXPECT_EQ(buckling.front().text,
               "(Rule/Buckling: ABS-Buckling and Ultimate Strength Assessment for Offshore Structures)");
-    EXPECT_EQ(c.ResultRow, static_cast<i16>(buckling.size()));
 
     c.CheckMode = 2;
     Run();
     const auto scantling = c.Rows;
-    EXPECT_FALSE(c.DefChboxVisible);
     EXPECT_EQ(scantling.size(), 18u);
     EXPECT_EQ(scantling.front().text.rfind("Rule/Scantling/Yield", 0), 0u);
 
@@ -86,8 +83,6 @@ TEST_F(CalculateTest, CheckModeDecidesTheRowsOnly) {
     Run();
     ASSERT_EQ(c.Rows.size(), buckling.size() + scantling.size());
     EXPECT_EQ(c.Rows[buckling.size()].text, scantling.front().text);
-    EXPECT_EQ(c.ResultRow, static_cast<i16>(c.Rows.size()));
-    EXPECT_FALSE(c.DefChboxVisible);
 }
 
 TEST_F(CalculateTest, FaultEmptiesTheListAndNamesTheCheck) {
@@ -100,7 +95,6 @@ TEST_F(CalculateTest, FaultEmptiesTheListAndNamesTheCheck) {
     c.t = 0.0f;  // plate buckling divides by the plate thickness
     Run();
     EXPECT_TRUE(c.Rows.empty());
-    EXPECT_EQ(c.ResultRow, 0);
     EXPECT_EQ(c.FaultText.rfind("Plate buckling: ", 0), 0u) << c.FaultText;
     EXPECT_EQ(c.se, static_cast<float>(seBefore));  // later steps keep the previous run's values
     EXPECT_EQ(c.UFy, ufyBefore);
