@@ -14,6 +14,8 @@ namespace veltar {
 
 namespace {
 
+constexpr const char* kNoArea = "the stiffener and its plate strip have no area";
+
 // Effective-width ratio over span/spacing; the table's first value holds below it.
 double WidthRatio(double x) {
     constexpr std::array<double, 7> point{1.5, 2, 2.5, 3, 3.5, 4, 4.5};
@@ -34,7 +36,7 @@ Combined WithPlate(const Case& c, double b, const Checked& k) {
     const double t = c.t, Ax = c.StiffAx, zc = c.StiffZc;
     Combined s{};
     s.Ae = k.Fin(Ax + t * b);
-    s.zp = k.Div(Ax * (t / 2 + zc), s.Ae, "the stiffener and its plate strip have no area");
+    s.zp = k.Div(Ax * (t / 2 + zc), s.Ae, kNoArea);
     s.zf = t / 2 + double(c.StiffH) - s.zp;
     s.Ie = k.Fin(c.StiffIy + b * Cube(t) / 12 + Ax * Sq(t / 2 + zc - s.zp) + b * t * Sq(s.zp));
     return s;
@@ -70,7 +72,7 @@ void BucklingSection(Case& c, const Checked& k) {
     c.IeBu = s.Ie;
     c.WepBu = k.Div(s.Ie, s.zp, kAxisAtPlate);
     c.WesBu = k.Div(s.Ie, s.zf, kAxisAtTop);
-    c.rBu = k.Sqrt(k.Div(c.IeBu, c.AeBu, "the stiffener and its plate strip have no area"),
+    c.rBu = k.Sqrt(k.Div(c.IeBu, c.AeBu, kNoArea),
                    "the moment of inertia is negative: check the dimensions");
 }
 

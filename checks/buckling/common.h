@@ -14,6 +14,10 @@ namespace veltar::buckling {
 // pi is a 32-bit float in the buckling formulas; its square is formed in double.
 inline constexpr float kPi = 3.141593f;
 inline constexpr double kPi2 = static_cast<double>(kPi) * static_cast<double>(kPi);
+// Fault hints several buckling checks share.
+inline constexpr std::string_view kHintEta = "the allowable usage factor is zero";
+inline constexpr std::string_view kHintSpan = "the stiffener span L1 is zero";
+
 // 12·(1 − ν²) with ν = 0.3, the plate rigidity denominator.
 inline constexpr double kPlateRigidity = 12.0 * 0.91;
 

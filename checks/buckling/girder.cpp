@@ -7,6 +7,7 @@
 
 namespace veltar {
 namespace {
+using buckling::kHintEta;
 
 
 constexpr std::string_view kHintInertia =
@@ -15,7 +16,6 @@ constexpr std::string_view kHintInertia =
 constexpr std::string_view kHintNegativeWidth =
     "the effective plate width se is negative: the plate is too slender for its spacing (check t, s1, s2)";
 constexpr std::string_view kHintGeometry = "a span, the stiffener spacing or the plate thickness is zero";
-constexpr std::string_view kHintEta = "the allowable usage factor is zero";
 constexpr std::string_view kHintRange = "a girder buckling value is out of range: check the input";
 
 struct Orthotropic {

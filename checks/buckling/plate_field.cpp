@@ -10,13 +10,13 @@
 
 namespace veltar::buckling {
 namespace {
+using buckling::kHintEta;
+using buckling::kHintSpan;
 
-constexpr std::string_view kHintSpan = "the stiffener span L1 is zero";
 constexpr std::string_view kHintSpacing = "a stiffener spacing is zero";
 constexpr std::string_view kHintThickness = "the plate thickness is zero";
 constexpr std::string_view kHintE = "Young's modulus is zero";
 constexpr std::string_view kHintYield = "the plate yield stress is zero or negative";
-constexpr std::string_view kHintEta = "the allowable usage factor is zero";
 constexpr std::string_view kHintRange = "a plate value is out of range: check the plate input";
 constexpr std::string_view kHintCapacity = "the plate thickness, Young's modulus or the yield stress is zero";
 constexpr std::string_view kHintKind = "the stiffener kind is unknown";

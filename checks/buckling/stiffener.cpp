@@ -8,6 +8,8 @@
 
 namespace veltar {
 namespace {
+using buckling::kHintEta;
+using buckling::kHintSpan;
 
 using buckling::kPi;
 using buckling::kPi2;
@@ -15,10 +17,8 @@ using buckling::Text;
 
 constexpr std::string_view kNoControl = "Siga postive or 0 ==> No buckling control";
 constexpr std::string_view kHintArea = "the stiffener and its plating have no area";
-constexpr std::string_view kHintSpan = "the stiffener span L1 is zero";
 constexpr std::string_view kHintSection = "the stiffener section is incomplete: check the profile";
 constexpr std::string_view kHintYield = "the yield stresses are zero";
-constexpr std::string_view kHintEta = "the allowable usage factor is zero";
 constexpr std::string_view kHintTorsion = "the allowable usage factor or the critical torsional stress is zero";
 constexpr std::string_view kHintRange = "a stiffener value is out of range: check the input";
 
