@@ -2,6 +2,8 @@
 // two saves into one folder from sharing a temporary file.
 #include "files/atomicfile.h"
 
+#include <unistd.h>
+
 #include <cerrno>
 #include <cstdio>
 #include <filesystem>
@@ -41,7 +43,10 @@ std::FILE* CreateTemp(const fs::path& target, fs::path& temp) {
 
 Status WriteAndClose(std::FILE* f, std::string_view content) {
     errno = 0;
-    bool ok = std::fwrite(content.data(), 1, content.size(), f) == content.size() && std::fflush(f) == 0;
+    // The data reaches the disk before the rename makes it the file: a power cut then
+    // leaves the old file or the new one, never an empty one.
+    bool ok = std::fwrite(content.data(), 1, content.size(), f) == content.size() && std::fflush(f) == 0 &&
+              ::fsync(::fileno(f)) == 0;
     std::string reason = ok ? std::string() : ErrnoReason("write error");
     if (std::fclose(f) != 0 && ok) {
         ok = false;

@@ -2,6 +2,7 @@
 // the upper band 56 % of the height); the controls inside them keep their layouts.
 // Run at start-up and again on every resize so that a resized window keeps the look.
 #include "ui/arrangement.h"
+#include "ui/control.h"
 
 #include <QGroupBox>
 #include <QWidget>
@@ -14,11 +15,7 @@ namespace {
 
 int R(double v) { return int(std::lround(v)); }
 
-QWidget& Child(QWidget& parent, const char* name) {
-    QWidget* w = parent.findChild<QWidget*>(name);
-    Q_ASSERT(w);
-    return *w;
-}
+QWidget& Child(QWidget& parent, const char* name) { return Control<QWidget>(parent, name); }
 
 // Room a group box needs above its contents for its caption.
 int TitleRoom(const QWidget& frame) { return frame.fontMetrics().height() + 4; }

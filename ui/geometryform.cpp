@@ -13,6 +13,7 @@
 
 #include "ui/formparts.h"
 #include "ui/forms.h"
+#include "ui/control.h"
 
 namespace veltar {
 namespace {
@@ -44,8 +45,8 @@ QGroupBox* BuildGeometry(QWidget* parent) {
         grid->addWidget(Caption(text, frame), r, 0);
         Pair(grid, r, 1, symbol, box, frame);
     }
-    frame->findChild<InputBox*>("iLgs")->setToolTip(" Unsupported span");
-    frame->findChild<InputBox*>("iLt")->setToolTip(" Recommended max distance 3000 mm ");
+    Control<InputBox>(*frame, "iLgs").setToolTip(" Unsupported span");
+    Control<InputBox>(*frame, "iLt").setToolTip(" Recommended max distance 3000 mm ");
     grid->setColumnStretch(3, 1);
     return frame;
 }
@@ -66,9 +67,9 @@ QGroupBox* BuildStresses(QWidget* parent) {
     sign->setObjectName("Command1");
     sign->setAutoDefault(false);
     grid->addWidget(sign, 2, 3);
-    frame->findChild<InputBox*>("ip1")->setToolTip(
+    Control<InputBox>(*frame, "ip1").setToolTip(
         "(Positive on plate side; 0.10 MPa is about 10 water pressure)");
-    frame->findChild<InputBox*>("ips")->setToolTip(
+    Control<InputBox>(*frame, "ips").setToolTip(
         "(Positive on stiffener side; 0.10 MPa is about 10 water pressure)");
     grid->setColumnStretch(4, 1);
     return frame;

@@ -15,6 +15,7 @@
 #include "core/numformat.h"
 #include "core/parse.h"
 #include "profiles/materials.h"
+#include "ui/control.h"
 #include "ui/inputbox.h"
 #include "ui/navigation.h"
 #include "ui/userio.h"
@@ -70,9 +71,7 @@ InputController::InputController(QWidget& root, Case& c, const Tables& tables, U
 
 template <class W>
 W& InputController::Get(const char* name) const {
-    W* w = root_.findChild<W*>(name);
-    Q_ASSERT(w);
-    return *w;
+    return Control<W>(root_, name);
 }
 
 void InputController::SetText(const char* name, const std::string& text) {

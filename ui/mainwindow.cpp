@@ -24,6 +24,7 @@
 #include "ui/panelview.h"
 #include "ui/resultlist.h"
 #include "ui/userio.h"
+#include "ui/control.h"
 
 namespace veltar {
 
@@ -55,7 +56,7 @@ void MainWindow::BuildWindow() {
     BuildGeneralInput(canvas_);
     BuildGeometryStresses(canvas_, figure_);
     BuildResult(canvas_);
-    list_ = canvas_->findChild<QTreeWidget*>("ListView1");
+    list_ = &Control<QTreeWidget>(*canvas_, "ListView1");
     canvas_->installEventFilter(this);
     for (QWidget* w : canvas_->findChildren<QWidget*>()) w->installEventFilter(this);
 }
@@ -112,11 +113,11 @@ void MainWindow::ShowCaseAndCalculate() {
 
 void MainWindow::ShowResults() {
     ShowRows(*list_, case_.Rows);
-    auto* err = canvas_->findChild<QGroupBox*>("fr_err");
+    auto* err = &Control<QGroupBox>(*canvas_, "fr_err");
     err->setVisible(!case_.FaultText.empty());
-    canvas_->findChild<QLabel*>("lab_err")->setText(QString::fromStdString(case_.FaultText));
-    canvas_->findChild<QLabel*>("stiffprof")->setText(QString::fromStdString(case_.stiffprof));
-    canvas_->findChild<QLabel*>("girdprof")->setText(QString::fromStdString(case_.girdprof));
+    Control<QLabel>(*canvas_, "lab_err").setText(QString::fromStdString(case_.FaultText));
+    Control<QLabel>(*canvas_, "stiffprof").setText(QString::fromStdString(case_.stiffprof));
+    Control<QLabel>(*canvas_, "girdprof").setText(QString::fromStdString(case_.girdprof));
     inputs_->ShowAfterRun();
     figure_->update();
 }

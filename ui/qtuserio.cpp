@@ -1,6 +1,5 @@
 // Modal message boxes and the platform's file dialogs.
 #include <QDir>
-#include <QFileInfo>
 #include <QFileDialog>
 #include <QMessageBox>
 
@@ -19,10 +18,9 @@ QString RunDialog(QWidget* parent, const FileDialogSettings& def, QFileDialog::A
     dialog.setDefaultSuffix(def.defaultSuffix);
     if (!def.initialName.contains('*')) dialog.selectFile(def.initialName);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
-    // The next dialog starts where this one left the user.
-    const QString path = dialog.selectedFiles().first();
-    QDir::setCurrent(QFileInfo(path).absolutePath());
-    return QDir::toNativeSeparators(path);
+    // The next dialog's folder is the caller's to keep (AppPath); the process's
+    // working folder stays where the program was started.
+    return QDir::toNativeSeparators(dialog.selectedFiles().first());
 }
 
 }  // namespace

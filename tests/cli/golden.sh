@@ -7,6 +7,8 @@ cli=$1
 examples=$2
 here=$(cd "$(dirname "$0")" && pwd)
 status=0
+# An .actual file of an earlier run would be mistaken for this run's mismatch.
+rm -f "$here"/golden/*.actual
 
 check() {
   local name=$1; shift
