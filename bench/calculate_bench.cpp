@@ -91,8 +91,7 @@ void BatchTable10000(benchmark::State& state) {
         std::vector<std::string> warnings;
         Case c;
         ResultReport report;
-        if (!ParseCaseTable(in, "mix", tables, 0, db, warnings) ||
-            !WriteResultTable(out, c, tables, db, 0, report))
+        if (!ParseCaseTable(in, "mix", tables, 0, db, warnings) || !WriteResultTable(out, c, tables, db, 0, report))
             return state.SkipWithError("the table could not be read or written");
     }
     std::filesystem::remove(out);

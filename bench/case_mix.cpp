@@ -36,8 +36,8 @@ std::string CaseRowText(int i, Spread& r) {
     std::snprintf(line, sizeof line,
                   "Mix\tC%05d\t%d\t1.43\t0.6\t%d\t%d\t%d\t%d\t206000\t%d\t%.0f\t%d\t%s\t%s\t%s\t%s\t"
                   "%.0f\t%.0f\t%.0f\t%.0f\t%.0f\t%.1f\t%.0f\t%.0f\t%.1f\t%.1f\t%.1f\t%.1f\t%.1f\t%.3f\t%.3f\r\n",
-                  i, (i / 6) % 3, i % 2 ? 355 : 235, i % 2 ? 490 : 400, i % 4 ? 355 : 315, i % 4 ? 490 : 440,
-                  i % 3, r.Next(20, 120), (i / 3) % 2, st.code, st.dims, gd.code, gd.dims, r.Next(2000, 4000),
+                  i, (i / 6) % 3, i % 2 ? 355 : 235, i % 2 ? 490 : 400, i % 4 ? 355 : 315, i % 4 ? 490 : 440, i % 3,
+                  r.Next(20, 120), (i / 3) % 2, st.code, st.dims, gd.code, gd.dims, r.Next(2000, 4000),
                   r.Next(2000, 4000), r.Next(6000, 12000), r.Next(4000, 8000), r.Next(1500, 3500), r.Next(10, 25),
                   r.Next(550, 900), r.Next(550, 900), r.Next(-200, 40), r.Next(-200, 40), r.Next(-80, 20),
                   r.Next(-80, 20), r.Next(0, 60), r.Next(-0.1, 0.1), r.Next(-0.1, 0.1));

@@ -11,9 +11,9 @@
 #include "cli/common.h"
 #include "cli/json_output.h"
 #include "cli/list_output.h"
+#include "files/projectfile.h"
 #include "run/calculate.h"
 #include "run/reopen.h"
-#include "files/projectfile.h"
 
 namespace veltar::cli {
 namespace {

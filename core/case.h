@@ -32,16 +32,24 @@ struct StiffOutline {
     int nRects = 0;
     std::array<OutlinePoint, 9> points{};
     int nPoints = 0;
-    double height = 0;        // H + t
-    double seCopy = 0;        // plate strip width
-    double axisHeight = 0;    // t/2 + zpBu above the plate underside
+    double height = 0;      // H + t
+    double seCopy = 0;      // plate strip width
+    double axisHeight = 0;  // t/2 + zpBu above the plate underside
     double axisLabelX = 0;
 };
 
 // Profile kind codes stored in project files and case tables.
 enum StiffKindCode : i16 {
-    kLTable = 0, kLBuilt = 1, kTTable = 2, kTBuilt = 3, kFbTable = 4,
-    kFbBuilt = 5, kBulb = 6, kRhs = 7, kTrapezoid = 8, kIBuilt = 9
+    kLTable = 0,
+    kLBuilt = 1,
+    kTTable = 2,
+    kTBuilt = 3,
+    kFbTable = 4,
+    kFbBuilt = 5,
+    kBulb = 6,
+    kRhs = 7,
+    kTrapezoid = 8,
+    kIBuilt = 9
 };
 enum GirdKindCode : i16 { kLGirder = 1, kTGirder = 3 };
 
@@ -85,8 +93,8 @@ struct Case {
     i16 LoadCond = 0;      // 0 A static, 1 B combined, 2 C other
     i16 BulkheadType = 1;  // 0 watertight, 1 tank bulkhead, 2 upper structure
     i16 EndOption = 0;
-    float UL = 65;         // unit length (m), watertight bulkheads only
-    i16 CheckMode = 1;     // 1 buckling, 2 scantling/yield, 3 both
+    float UL = 65;      // unit length (m), watertight bulkheads only
+    i16 CheckMode = 1;  // 1 buckling, 2 scantling/yield, 3 both
     i16 InclDeform = 0;
 
     // --- stiffener profile choice and per-kind dimension memory (mm)
@@ -139,9 +147,9 @@ struct Case {
     float StiffAf = 0;
     double StiffYc = 0, StiffEf = 0, StiffU = 0, StiffM = 0;
     float StiffIyf = 0;
-    std::string stiffprof;       // description shown beside the stiffener button
-    std::string StiffPicture;    // small picture of the kind, e.g. "pic_small_l"
-    std::string ProfileFault;    // why the bare properties could not be formed; empty when they were
+    std::string stiffprof;     // description shown beside the stiffener button
+    std::string StiffPicture;  // small picture of the kind, e.g. "pic_small_l"
+    std::string ProfileFault;  // why the bare properties could not be formed; empty when they were
 
     // --- stiffener with attached plating
     double beSc = 0, AeSc = 0, zpSc = 0;
@@ -170,7 +178,7 @@ struct Case {
     float WesG = 0;
     std::string girdprof;
     std::string GirdPicture;
-    std::string GirderFault;     // why the girder properties could not be formed; empty when they were
+    std::string GirderFault;  // why the girder properties could not be formed; empty when they were
 
     // --- buckling working values
     double Sig0 = 0;

@@ -23,71 +23,123 @@ FieldDef Own(const char* name, FieldMember member, const char* meaning) {
     return {name, member, "", meaning, "", false};
 }
 
+// One row a field; the rows read best unwrapped.
+// clang-format off
 const auto kFields = std::to_array<FieldDef>({
     // identification
-    Own("Project", &Case::Project, "project name").File(2, "project name").Cell(0).Column(0, "Project:", ResultForm::Text)
+    Own("Project", &Case::Project, "project name")
+        .File(2, "project name").Cell(0).Column(0, "Project:", ResultForm::Text)
         .Box({.widget = "iproj", .enter = "iident"}),
     Own("Ident", &Case::Ident, "identification of the case").File(3, "identification").Cell(1)
         .Column(1, "Identification:", ResultForm::Text).Box({.widget = "iident", .enter = "cbofyp"}),
     In("t", &Case::t, "mm", "plate thickness").File(30, "t").Cell(22).Column(19, "t", ResultForm::Plain)
-        .Box({.widget = "it", .entryMask = "#0.0", .showMask = "#0.0", .min = 0.1, .message = " 0.1 <= t ", .enter = "is1", .up = "iLg", .down = "is1"}),
-    In("s1", &Case::s1, "mm", "stiffener spacing on side 1 (plate field PL1)").File(23, "s1").Cell(23).Column(20, "s1", ResultForm::Plain)
-        .Box({.widget = "is1", .entryMask = "#00", .showMask = "#00", .min = 10, .message = " 10 <= s1  ", .enter = "is2", .up = "it", .down = "is2"}),
-    In("s2", &Case::s2, "mm", "stiffener spacing on side 2 (plate field PL2)").File(24, "s2").Cell(24).Column(21, "s2", ResultForm::Plain)
-        .Box({.widget = "is2", .entryMask = "#00", .showMask = "#00", .min = 10, .message = " 10 <= s2  ", .enter = "iLgs", .up = "is1", .down = "iLgs"}),
+        .Box({.widget = "it", .entryMask = "#0.0", .showMask = "#0.0", .min = 0.1, .message = " 0.1 <= t ",
+              .enter = "is1", .up = "iLg", .down = "is1"}),
+    In("s1", &Case::s1, "mm", "stiffener spacing on side 1 (plate field PL1)")
+        .File(23, "s1").Cell(23).Column(20, "s1", ResultForm::Plain)
+        .Box({.widget = "is1", .entryMask = "#00", .showMask = "#00", .min = 10, .message = " 10 <= s1  ",
+              .enter = "is2", .up = "it", .down = "is2"}),
+    In("s2", &Case::s2, "mm", "stiffener spacing on side 2 (plate field PL2)")
+        .File(24, "s2").Cell(24).Column(21, "s2", ResultForm::Plain)
+        .Box({.widget = "is2", .entryMask = "#00", .showMask = "#00", .min = 10, .message = " 10 <= s2  ",
+              .enter = "iLgs", .up = "is1", .down = "iLgs"}),
     In("L1", &Case::L1, "mm", "stiffener span 1").File(25, "L1").Cell(17).Column(14, "L1", ResultForm::Plain)
         .Box({.widget = "il1", .entryMask = "#00", .showMask = "#0", .enter = "il2", .up = "ip1", .down = "il2"}),
-    In("L2", &Case::L2, "mm", "stiffener span 2 (adjacent span)").File(26, "L2", 180).Cell(18).Column(15, "L2", ResultForm::Plain)
+    In("L2", &Case::L2, "mm", "stiffener span 2 (adjacent span)")
+        .File(26, "L2", 180).Cell(18).Column(15, "L2", ResultForm::Plain)
         .Box({.widget = "il2", .entryMask = "#00", .showMask = "#0", .enter = "iLg", .up = "il1", .down = "iLg"}),
     In("Lg", &Case::Lg, "mm", "girder span (buckling)").File(27, "Lg", 180).Cell(19).Column(16, "Lg", ResultForm::Plain)
-        .Box({.widget = "iLg", .entryMask = "#00", .showMask = "#0", .min = 1000, .message = " 1000 <= Lg  ", .enter = "it", .up = "il2", .down = "it"}),
-    In("Lgs", &Case::Lgs, "mm", "girder span for girder scantling").File(28, "Lgs", 180).Cell(20).Column(17, "Lgs", ResultForm::Plain)
-        .Box({.widget = "iLgs", .entryMask = "#00", .showMask = "#0", .min = 1000, .message = " 1000 <= Lgs  ", .enter = "iLt", .up = "is2", .down = "iLt"}),
-    In("Lt", &Case::Lt, "mm", "distance between tripping brackets").File(29, "Lt", 180).Cell(21).Column(18, "Lt", ResultForm::Plain)
-        .Box({.widget = "iLt", .entryMask = "#0 ", .showMask = "#0", .min = 400, .message = " 400 <= Lt ", .enter = "isigx1", .up = "iLgs", .down = "isigx1"}),
-    In("SigxA", &Case::SigxA, "MPa", "longitudinal stress at edge A (compression negative)").File(31, "SigxA").Cell(25).Column(22, "SigxA", ResultForm::Plain)
-        .Box({.widget = "isigx1", .entryMask = "##0.0", .showMask = "##0.0", .enter = "isigx2", .up = "iLt", .down = "isigy1", .left = "is2", .right = "isigx2"}),
-    In("SigxB", &Case::SigxB, "MPa", "longitudinal stress at edge B (compression negative)").File(32, "SigxB").Cell(26).Column(23, "SigxB", ResultForm::Plain)
-        .Box({.widget = "isigx2", .entryMask = "##0.0", .showMask = "##0.0", .enter = "isigy1", .up = "itau1", .down = "isigy3", .left = "isigx1", .right = "isigy1"}),
-    In("SigyA", &Case::SigyA, "MPa", "transverse stress at end A (compression negative)").File(33, "SigyA").Cell(27).Column(24, "SigyA", ResultForm::Plain)
-        .Box({.widget = "isigy1", .entryMask = "##0.0", .showMask = "##0.0", .enter = "isigy3", .up = "isigx1", .down = "itau1", .left = "isigx2", .right = "isigy3"}),
-    In("SigyC", &Case::SigyC, "MPa", "transverse stress at end C (compression negative)").File(34, "SigyC").Cell(28).Column(25, "SigyC", ResultForm::Plain)
-        .Box({.widget = "isigy3", .entryMask = "##0.0", .showMask = "##0.0", .enter = "itau1", .up = "isigx2", .down = "ip1", .left = "isigy1", .right = "itau1"}),
+        .Box({.widget = "iLg", .entryMask = "#00", .showMask = "#0", .min = 1000, .message = " 1000 <= Lg  ",
+              .enter = "it", .up = "il2", .down = "it"}),
+    In("Lgs", &Case::Lgs, "mm", "girder span for girder scantling")
+        .File(28, "Lgs", 180).Cell(20).Column(17, "Lgs", ResultForm::Plain)
+        .Box({.widget = "iLgs", .entryMask = "#00", .showMask = "#0", .min = 1000, .message = " 1000 <= Lgs  ",
+              .enter = "iLt", .up = "is2", .down = "iLt"}),
+    In("Lt", &Case::Lt, "mm", "distance between tripping brackets")
+        .File(29, "Lt", 180).Cell(21).Column(18, "Lt", ResultForm::Plain)
+        .Box({.widget = "iLt", .entryMask = "#0 ", .showMask = "#0", .min = 400, .message = " 400 <= Lt ",
+              .enter = "isigx1", .up = "iLgs", .down = "isigx1"}),
+    In("SigxA", &Case::SigxA, "MPa", "longitudinal stress at edge A (compression negative)")
+        .File(31, "SigxA").Cell(25).Column(22, "SigxA", ResultForm::Plain)
+        .Box({.widget = "isigx1", .entryMask = "##0.0", .showMask = "##0.0",
+              .enter = "isigx2", .up = "iLt", .down = "isigy1", .left = "is2", .right = "isigx2"}),
+    In("SigxB", &Case::SigxB, "MPa", "longitudinal stress at edge B (compression negative)")
+        .File(32, "SigxB").Cell(26).Column(23, "SigxB", ResultForm::Plain)
+        .Box({.widget = "isigx2", .entryMask = "##0.0", .showMask = "##0.0",
+              .enter = "isigy1", .up = "itau1", .down = "isigy3", .left = "isigx1", .right = "isigy1"}),
+    In("SigyA", &Case::SigyA, "MPa", "transverse stress at end A (compression negative)")
+        .File(33, "SigyA").Cell(27).Column(24, "SigyA", ResultForm::Plain)
+        .Box({.widget = "isigy1", .entryMask = "##0.0", .showMask = "##0.0",
+              .enter = "isigy3", .up = "isigx1", .down = "itau1", .left = "isigx2", .right = "isigy3"}),
+    In("SigyC", &Case::SigyC, "MPa", "transverse stress at end C (compression negative)")
+        .File(34, "SigyC").Cell(28).Column(25, "SigyC", ResultForm::Plain)
+        .Box({.widget = "isigy3", .entryMask = "##0.0", .showMask = "##0.0",
+              .enter = "itau1", .up = "isigx2", .down = "ip1", .left = "isigy1", .right = "itau1"}),
     In("Tau", &Case::Tau, "MPa", "shear stress").File(35, "Tau").Cell(29).Column(26, "Tau", ResultForm::Plain)
-        .Box({.widget = "itau1", .entryMask = "##0.0", .showMask = "##0.0", .enter = "ip1", .up = "isigy1", .down = "ip1"}),
-    In("p", &Case::p, "MPa", "lateral pressure for buckling and yield (positive on the plate side)").File(36, "p").Cell(30).Column(27, "p", ResultForm::Plain)
-        .Box({.widget = "ip1", .entryMask = "##0.000", .showMask = "##0.000", .enter = "ips", .up = "itau1", .down = "ips"}),
-    In("ps", &Case::ps, "MPa", "lateral pressure for scantling (positive on the stiffener side)").File(37, "ps", 180).Cell(31).Column(28, "ps", ResultForm::Plain)
-        .Box({.widget = "ips", .entryMask = "##0.000", .showMask = "##0.000", .enter = "iproj", .up = "ip1", .down = "iproj"}),
-    In("PlateGradeIndex", &Case::PlateGradeIndex, "", "plate and girder material grade in the grade list").File(4, "plate material grade", 0, WholeRange::Grade),
-    In("StiffGradeIndex", &Case::StiffGradeIndex, "", "stiffener material grade in the grade list").File(5, "stiffener material grade", 0, WholeRange::Grade),
+        .Box({.widget = "itau1", .entryMask = "##0.0", .showMask = "##0.0",
+              .enter = "ip1", .up = "isigy1", .down = "ip1"}),
+    In("p", &Case::p, "MPa", "lateral pressure for buckling and yield (positive on the plate side)")
+        .File(36, "p").Cell(30).Column(27, "p", ResultForm::Plain)
+        .Box({.widget = "ip1", .entryMask = "##0.000", .showMask = "##0.000",
+              .enter = "ips", .up = "itau1", .down = "ips"}),
+    In("ps", &Case::ps, "MPa", "lateral pressure for scantling (positive on the stiffener side)")
+        .File(37, "ps", 180).Cell(31).Column(28, "ps", ResultForm::Plain)
+        .Box({.widget = "ips", .entryMask = "##0.000", .showMask = "##0.000",
+              .enter = "iproj", .up = "ip1", .down = "iproj"}),
+    In("PlateGradeIndex", &Case::PlateGradeIndex, "", "plate and girder material grade in the grade list")
+        .File(4, "plate material grade", 0, WholeRange::Grade),
+    In("StiffGradeIndex", &Case::StiffGradeIndex, "", "stiffener material grade in the grade list")
+        .File(5, "stiffener material grade", 0, WholeRange::Grade),
     In("Fyp", &Case::Fyp, "MPa", "yield stress of plate and girder").File(18, "Fyp").Cell(5)
-        .Box({.widget = "ifyp", .entryMask = "#00", .showMask = "#000", .min = 50, .max = 2000, .message = " 50 <= fyp <= 2000 ", .enter = "ifup"}),
+        .Box({.widget = "ifyp", .entryMask = "#00", .showMask = "#000", .min = 50, .max = 2000,
+              .message = " 50 <= fyp <= 2000 ",
+              .enter = "ifup"}),
     In("Fup", &Case::Fup, "MPa", "tensile strength of plate and girder").File(19, "Fup").Cell(6)
-        .Box({.widget = "ifup", .entryMask = "#00", .showMask = "#000", .min = 50, .max = 2000, .message = " 50 <= Fup <= 2000 ", .enter = "cbofys"}),
+        .Box({.widget = "ifup", .entryMask = "#00", .showMask = "#000", .min = 50, .max = 2000,
+              .message = " 50 <= Fup <= 2000 ",
+              .enter = "cbofys"}),
     In("Fys", &Case::Fys, "MPa", "yield stress of the stiffener").File(20, "Fys").Cell(7)
-        .Box({.widget = "ifys", .entryMask = "#00", .showMask = "#000", .min = 50, .max = 2000, .message = " 50 <= fys <= 2000 ", .enter = "ifus"}),
+        .Box({.widget = "ifys", .entryMask = "#00", .showMask = "#000", .min = 50, .max = 2000,
+              .message = " 50 <= fys <= 2000 ",
+              .enter = "ifus"}),
     In("Fus", &Case::Fus, "MPa", "tensile strength of the stiffener").File(21, "Fus").Cell(8)
-        .Box({.widget = "ifus", .entryMask = "#00", .showMask = "#000", .min = 50, .max = 2000, .message = " 50 <= Fus <= 2000 ", .enter = "ie"}),
-    In("E", &Case::E, "MPa", "Young's modulus").File(22, "E").Cell(9).Column(7, "E-modulus:", ResultForm::Masked, "0.00E+0")
-        .Box({.widget = "ie", .entryMask = "0.00E+0", .showMask = "0.00E+0", .min = 1000, .message = " 1000 <= E-modulus "}),
-    In("FS", &Case::FS, "", "factor of safety for the yield checks").File(16, "FS").Cell(3).Column(3, "Factor of Safety F.S:", ResultForm::Masked, "0.00")
-        .Box({.widget = "ifs", .entryMask = "#0.00", .showMask = "#0.00", .min = 0.6, .max = 2, .message = " 0.6 <= FS <= 2 ", .enter = "iufa"}),
-    In("UFa", &Case::UFa, "", "maximum allowable usage factor for the buckling checks").File(17, "UFa").Cell(4).Column(4, "Allowable Usage factor:", ResultForm::Masked, "0.00")
-        .Box({.widget = "iufa", .entryMask = "#0.00", .showMask = "#0.00", .min = 0.6, .max = 2, .message = " 0.6 <= UF <= 2 ", .enter = "cbofyp"}),
-    In("LoadCond", &Case::LoadCond, "", "loading condition: 0 A static, 1 B combined, 2 C other").File(12, "loading condition", 0, WholeRange::LoadCond).Cell(2),
-    In("BulkheadType", &Case::BulkheadType, "", "structure type: 0 watertight bulkhead, 1 tank bulkhead, 2 upper structure").File(13, "structure type", 0, WholeRange::BulkheadType).Cell(10),
-    In("EndOption", &Case::EndOption, "", "end attachment or tank option of the structure type").File(14, "end attachment option", 0, WholeRange::EndOption).Cell(12),
+        .Box({.widget = "ifus", .entryMask = "#00", .showMask = "#000", .min = 50, .max = 2000,
+              .message = " 50 <= Fus <= 2000 ",
+              .enter = "ie"}),
+    In("E", &Case::E, "MPa", "Young's modulus")
+        .File(22, "E").Cell(9).Column(7, "E-modulus:", ResultForm::Masked, "0.00E+0")
+        .Box({.widget = "ie", .entryMask = "0.00E+0", .showMask = "0.00E+0", .min = 1000,
+              .message = " 1000 <= E-modulus "}),
+    In("FS", &Case::FS, "", "factor of safety for the yield checks")
+        .File(16, "FS").Cell(3).Column(3, "Factor of Safety F.S:", ResultForm::Masked, "0.00")
+        .Box({.widget = "ifs", .entryMask = "#0.00", .showMask = "#0.00", .min = 0.6, .max = 2,
+              .message = " 0.6 <= FS <= 2 ",
+              .enter = "iufa"}),
+    In("UFa", &Case::UFa, "", "maximum allowable usage factor for the buckling checks")
+        .File(17, "UFa").Cell(4).Column(4, "Allowable Usage factor:", ResultForm::Masked, "0.00")
+        .Box({.widget = "iufa", .entryMask = "#0.00", .showMask = "#0.00", .min = 0.6, .max = 2,
+              .message = " 0.6 <= UF <= 2 ",
+              .enter = "cbofyp"}),
+    In("LoadCond", &Case::LoadCond, "", "loading condition: 0 A static, 1 B combined, 2 C other")
+        .File(12, "loading condition", 0, WholeRange::LoadCond).Cell(2),
+    In("BulkheadType", &Case::BulkheadType, "", "structure type: 0 watertight bulkhead, 1 tank bulkhead, 2 upper structure")
+        .File(13, "structure type", 0, WholeRange::BulkheadType).Cell(10),
+    In("EndOption", &Case::EndOption, "", "end attachment or tank option of the structure type")
+        .File(14, "end attachment option", 0, WholeRange::EndOption).Cell(12),
     In("UL", &Case::UL, "m", "unit length, watertight bulkheads only").File(15, "UL").Cell(11)
-        .Box({.widget = "iunit_length", .entryMask = "#0", .showMask = "#0", .min = 5, .max = 600, .message = " 5 < unit length < 600 ", .enter = "il1"}),
+        .Box({.widget = "iunit_length", .entryMask = "#0", .showMask = "#0", .min = 5, .max = 600,
+              .message = " 5 < unit length < 600 ",
+              .enter = "il1"}),
     In("CheckMode", &Case::CheckMode, "", "checks listed: 1 buckling, 2 scantling and yield, 3 both"),
     In("InclDeform", &Case::InclDeform, "", "1: the stiffener deformation check is listed"),
-    In("StiffKind", &Case::StiffKind, "", "stiffener profile kind 0 to 9").File(6, "stiffener kind", 0, WholeRange::StiffKind),
+    In("StiffKind", &Case::StiffKind, "", "stiffener profile kind 0 to 9")
+        .File(6, "stiffener kind", 0, WholeRange::StiffKind),
     In("LRow", &Case::LRow, "", "row of the L table").File(8, "L table row", 0, WholeRange::TableRow),
     In("TRow", &Case::TRow, "", "row of the T table").File(9, "T table row", 0, WholeRange::TableRow),
     In("FbRow", &Case::FbRow, "", "row of the flat-bar table").File(10, "flat-bar table row", 0, WholeRange::TableRow),
     In("BFRow", &Case::BFRow, "", "row of the bulb-flat table").File(7, "bulb-flat table row", 0, WholeRange::TableRow),
-    In("GirdKind", &Case::GirdKind, "", "girder kind: 1 L girder, 3 T girder").File(11, "girder kind", 180, WholeRange::GirdKind),
+    In("GirdKind", &Case::GirdKind, "", "girder kind: 1 L girder, 3 T girder")
+        .File(11, "girder kind", 180, WholeRange::GirdKind),
     In("LbH", &Case::LbH, "mm", "L built-up: height H"),
     In("LbB", &Case::LbB, "mm", "L built-up: flange width B"),
     In("LbTw", &Case::LbTw, "mm", "L built-up: web thickness tw"),
@@ -232,6 +284,7 @@ const auto kFields = std::to_array<FieldDef>({
     Own("AppPath", &Case::AppPath, "folder the file dialogs start in"),
     Own("FigNotToScale", &Case::FigNotToScale, "0: stiffener figures to scale"),
 });
+// clang-format on
 
 template <typename T>
 constexpr bool kIsText = std::is_same_v<T, std::string Case::*>;
@@ -273,8 +326,8 @@ Real RealValue(const Case& c, const FieldDef& f) {
 }
 
 void StoreTyped(Case& c, const FieldDef& f, float v) {
-    if (const auto* m = std::get_if<float Case::*>(&f.member)) c.**m = v;
-    if (const auto* m = std::get_if<Real Case::*>(&f.member)) c.**m = Real(v);
+    if (const auto* m = std::get_if<float Case::*>(&f.member)) c.** m = v;
+    if (const auto* m = std::get_if<Real Case::*>(&f.member)) c.** m = Real(v);
 }
 
 }  // namespace veltar

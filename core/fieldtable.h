@@ -18,8 +18,7 @@ namespace veltar {
 
 // A text, a 16-bit whole number, a 32-bit float, a number that keeps the precision of
 // its last assignment, or a double.
-using FieldMember =
-    std::variant<std::string Case::*, i16 Case::*, float Case::*, Real Case::*, double Case::*>;
+using FieldMember = std::variant<std::string Case::*, i16 Case::*, float Case::*, Real Case::*, double Case::*>;
 
 // Whole numbers that index a table or an option group must stay inside it.
 enum class WholeRange : std::uint8_t { Any, Grade, TableRow, StiffKind, GirdKind, LoadCond, BulkheadType, EndOption };

@@ -208,7 +208,7 @@ bool PutFixedDirect(NumberText& t, T ax, const Mask& k, char sep, int significan
     constexpr double kScale[] = {1.0, 10.0, 100.0, 1000.0};
     if (k.exponent || k.decPlaces > 3 || !(ax < static_cast<T>(1e11))) return false;
     const double y = static_cast<double>(ax) * kScale[k.decPlaces];
-    const auto whole = static_cast<std::uint64_t>(y);  // y >= 0: truncation is the floor
+    const auto whole = static_cast<std::uint64_t>(y);           // y >= 0: truncation is the floor
     const double off = (y - static_cast<double>(whole)) - 0.5;  // exact below 2^52
     // A generous bound on the decimal exponent (from the binary one): a larger one only
     // widens the margin.
@@ -296,13 +296,9 @@ std::string Plain(T x, char sep, int significant) {
 
 }  // namespace
 
-void AppendFormat(std::string& out, double x, std::string_view mask, char sep) {
-    AppendMasked(out, x, mask, sep, 15);
-}
+void AppendFormat(std::string& out, double x, std::string_view mask, char sep) { AppendMasked(out, x, mask, sep, 15); }
 
-void AppendFormat(std::string& out, float x, std::string_view mask, char sep) {
-    AppendMasked(out, x, mask, sep, 7);
-}
+void AppendFormat(std::string& out, float x, std::string_view mask, char sep) { AppendMasked(out, x, mask, sep, 7); }
 
 std::string Format(double x, std::string_view mask, char sep) {
     std::string out;

@@ -78,7 +78,9 @@ struct ListRow {
 
 using ResultRows = std::vector<ListRow>;
 
-inline void AddNote(ResultRows& rows, std::string text) { rows.push_back({RowStyle::Note, std::move(text), {}, {}, 0}); }
+inline void AddNote(ResultRows& rows, std::string text) {
+    rows.push_back({RowStyle::Note, std::move(text), {}, {}, 0});
+}
 
 inline void AddHeading(ResultRows& rows, std::string text) {
     rows.push_back({RowStyle::Heading, std::move(text), {}, {}, 0});

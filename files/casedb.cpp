@@ -71,8 +71,8 @@ public:
         : cells_(cells), line_(line), decSep_(decSep) {}
 
     Status Fail(int cell, std::string_view what) const {
-        return Status::Error("line " + std::to_string(line_) + ", cell " + std::to_string(cell + 1) +
-                             " (" + CellName(cell) + "): " + std::string(what));
+        return Status::Error("line " + std::to_string(line_) + ", cell " + std::to_string(cell + 1) + " (" +
+                             CellName(cell) + "): " + std::string(what));
     }
 
     Status Number(int cell, std::string_view text, float& out) const {
@@ -128,8 +128,8 @@ std::string StiffCodeList() {
 Status ReadStiffener(const CellReader& r, const Tables& tables, CaseRow& row) {
     const StiffKindDef* k = StiffKindByCode(r[kStiffCodeCell]);
     if (!k)
-        return r.Fail(kStiffCodeCell, "unknown stiffener code \"" + std::string(r[kStiffCodeCell]) + "\" (" +
-                                          StiffCodeList() + ")");
+        return r.Fail(kStiffCodeCell,
+                      "unknown stiffener code \"" + std::string(r[kStiffCodeCell]) + "\" (" + StiffCodeList() + ")");
     row.StiffKind = k->kind;
     if (Status s = r.Dims(kStiffDimCell, k->codeDims, row.StiffDim); !s) return s;
     const auto& d = row.StiffDim;
@@ -178,8 +178,8 @@ Status ReadRow(std::string_view text, const Tables& tables, int decSep, CaseRow&
 
 }  // namespace
 
-Status ParseCaseTable(std::istream& in, const std::string& source, const Tables& tables, int decSep,
-                      CaseDatabase& db, std::vector<std::string>& warnings) {
+Status ParseCaseTable(std::istream& in, const std::string& source, const Tables& tables, int decSep, CaseDatabase& db,
+                      std::vector<std::string>& warnings) {
     std::vector<CaseRow> rows;
     std::string line;
     LineReader lines(*in.rdbuf(), kMaxLineLength);

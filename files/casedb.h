@@ -48,8 +48,8 @@ struct CaseDatabase {
 // Reads the rows of a case table up to its "End" row. `source` names the input in
 // messages. A table without an "End" row is read to its end and warned about. On an
 // error `db` is unchanged and the message names the line and the cell.
-Status ParseCaseTable(std::istream& in, const std::string& source, const Tables& tables, int decSep,
-                      CaseDatabase& db, std::vector<std::string>& warnings);
+Status ParseCaseTable(std::istream& in, const std::string& source, const Tables& tables, int decSep, CaseDatabase& db,
+                      std::vector<std::string>& warnings);
 
 // The same from a file; DbPath becomes `path`.
 Status ReadCaseDatabase(const std::string& path, const Tables& tables, int decSep, CaseDatabase& db,

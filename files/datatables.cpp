@@ -64,8 +64,8 @@ Status TooMany(const RecordReader& in, int max) {
 Status CheckCount(const RecordReader& in, int records, int minRecords, const std::string& why) {
     if (records == 0) return in.FileError("the file holds no records");
     if (records >= minRecords) return Status::Ok();
-    return in.FileError(std::to_string(records) + " records, at least " + std::to_string(minRecords) +
-                        " needed (" + why + ")");
+    return in.FileError(std::to_string(records) + " records, at least " + std::to_string(minRecords) + " needed (" +
+                        why + ")");
 }
 
 Status ReadProfileFile(const std::string& dir, const ProfileFile& file, ProfileTable& table) {

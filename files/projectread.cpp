@@ -44,8 +44,8 @@ Status LoadFile(const std::string& path, std::string& text) {
     text.resize(static_cast<size_t>(in.gcount()));
     if (in.bad()) return Status::Error(path + ": read error");
     if (text.size() > kMaxProjectFileBytes)
-        return Status::Error(path + ": not a project file (larger than " +
-                             std::to_string(kMaxProjectFileBytes / 1024) + " KiB)");
+        return Status::Error(path + ": not a project file (larger than " + std::to_string(kMaxProjectFileBytes / 1024) +
+                             " KiB)");
     return Status::Ok();
 }
 
@@ -59,9 +59,7 @@ std::vector<std::string> SplitLines(std::string_view text) {
     return lines;
 }
 
-bool IsBlank(std::string_view line) {
-    return line.find_first_not_of(" \t\r") == std::string_view::npos;
-}
+bool IsBlank(std::string_view line) { return line.find_first_not_of(" \t\r") == std::string_view::npos; }
 
 // Whether a whole number fits the table or option group it indexes; "" when it does,
 // else the allowed values.
@@ -176,16 +174,15 @@ private:
         const ValueReader read{text};
         const std::string fault = std::visit([&](auto member) { return read(c.*member); }, line.member);
         if (!fault.empty()) return Fail(fileLine, fault);
-        if (const auto* member = std::get_if<i16 Case::*>(&line.member))
-            return CheckRange(line, c.**member, fileLine);
+        if (const auto* member = std::get_if<i16 Case::*>(&line.member)) return CheckRange(line, c.**member, fileLine);
         return Status::Ok();
     }
 
     Status CheckRange(const FieldDef& line, int value, int fileLine) const {
         const std::string allowed = RangeFault(line.project.range, value, tables_);
         if (allowed.empty()) return Status::Ok();
-        return Fail(fileLine, std::string(line.label) + " out of range: " + std::to_string(value) + " (allowed " +
-                                  allowed + ")");
+        return Fail(fileLine,
+                    std::string(line.label) + " out of range: " + std::to_string(value) + " (allowed " + allowed + ")");
     }
 
     Status CheckNothingFollows() const {
@@ -223,7 +220,8 @@ private:
         for (int r = 0; r <= last; ++r) {
             bool equal = true;
             for (int col = 0; col < use.fileMatch; ++col)
-                equal = equal && static_cast<double>(use.table->row[r][col]) == static_cast<double>(Stored(c, use.roles[col]));
+                equal = equal &&
+                        static_cast<double>(use.table->row[r][col]) == static_cast<double>(Stored(c, use.roles[col]));
             if (equal) c.*kind->row = static_cast<i16>(r);
         }
     }
@@ -258,7 +256,7 @@ private:
             for (const DimInput& in : kind->Inputs()) {
                 const Real value = Stored(c, in.role);
                 if (const auto* d = std::get_if<double Case::*>(&in.member))
-                    c.**d = value;
+                    c.** d = value;
                 else if (s)
                     s = Single(value, LineOf(StoredField(in.role)), c.*std::get<float Case::*>(in.member));
             }

@@ -16,8 +16,7 @@ constexpr std::string_view kBlanks = " \t";
 
 }  // namespace
 
-RecordReader::RecordReader(const std::string& dir, std::string fileName)
-    : fileName_(std::move(fileName)) {
+RecordReader::RecordReader(const std::string& dir, std::string fileName) : fileName_(std::move(fileName)) {
     const std::filesystem::path path = std::filesystem::path(dir) / fileName_;
     std::error_code ec;
     if (std::filesystem::is_directory(path, ec) || !file_.open(path, std::ios::in | std::ios::binary))

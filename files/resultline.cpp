@@ -96,8 +96,7 @@ const ComposedColumn kComposed[] = {
     {8, "Bulkhead type:", [](const Case& c, char) { return std::string(BulkheadText(c.BulkheadType)); }},
     {9, "Unit Length:",
      [](const Case& c, char sep) { return c.BulkheadType == 0 ? Format(c.UL, "00", sep) : std::string("-"); }},
-    {10, "Stiffener:",
-     [](const Case& c, char) { return std::string(EndOptionText(c.BulkheadType, c.EndOption)); }},
+    {10, "Stiffener:", [](const Case& c, char) { return std::string(EndOptionText(c.BulkheadType, c.EndOption)); }},
     {12, "Stiff Prof:", StiffenerText},
     {13, "Gird Prof:", GirderText},
     {29, "Buckling", [](const Case&, char) { return std::string("Buckling"); }},
@@ -116,7 +115,8 @@ std::vector<Column> GatherColumns() {
         if (f.result.column >= 0) columns.at(static_cast<size_t>(f.result.column)) = {f.result.caption, &f, nullptr};
     for (const ComposedColumn& k : kComposed) columns.at(static_cast<size_t>(k.column)) = {k.caption, nullptr, k.text};
     for (size_t i = 0; i < columns.size(); ++i)
-        if (!columns[i].caption) throw std::logic_error("result table: column " + std::to_string(i) + " is not described");
+        if (!columns[i].caption)
+            throw std::logic_error("result table: column " + std::to_string(i) + " is not described");
     return columns;
 }
 

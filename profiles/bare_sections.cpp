@@ -11,7 +11,7 @@ namespace veltar {
 
 namespace {
 
-constexpr double kMaxDimension = 1e6;   // mm
+constexpr double kMaxDimension = 1e6;  // mm
 constexpr const char* kZeroArea = "the profile area is zero (check H, B, tw and tf)";
 
 void SetArea(Case& c, double Ax, const Checked& k) {
@@ -72,8 +72,8 @@ void OpenSection(Case& c, const ProfileDims& d, bool angle, const Checked& k) {
     c.StiffZc = k.Div(d.tw * Sq(hw) / 2 + Af * (d.H - d.tf / 2), Ax, kZeroArea);
     c.StiffYc = k.Div(ef * d.B * d.tf, Ax, kZeroArea);
     const double zc = c.StiffZc, yc = c.StiffYc;
-    c.StiffIy = k.Fin((Cube(hw) * d.tw + d.B * Cube(d.tf)) / 12 + Af * Sq(d.H - d.tf / 2 - zc) +
-                      d.tw * hw * Sq(hw / 2 - zc));
+    c.StiffIy =
+        k.Fin((Cube(hw) * d.tw + d.B * Cube(d.tf)) / 12 + Af * Sq(d.H - d.tf / 2 - zc) + d.tw * hw * Sq(hw / 2 - zc));
     c.StiffIz = k.Fin((Cube(d.tw) * hw + Cube(d.B) * d.tf) / 12 + Af * Sq(ef - yc) + d.tw * hw * Sq(yc));
     const char* zeroB = "the flange width B is zero";
     c.StiffU = angle ? 1 - k.Div(d.tw, d.B, zeroB) : 0.0;
@@ -137,8 +137,8 @@ void IBuiltSection(Case& c, const ProfileDims& d, const Checked& k) {
     c.StiffAf = k.F32(d.B * d.tf);  // one flange
     SetArea(c, 2 * double(c.StiffAf) + c.StiffAw, k);
     const double Af = d.B * d.tf;
-    c.StiffZc = k.Div(d.B * Sq(d.tf) / 2 + Af * (d.H - d.tf / 2) + d.tw * hw * (d.tf + hw / 2),
-                      double(c.StiffAx), kZeroArea);
+    c.StiffZc =
+        k.Div(d.B * Sq(d.tf) / 2 + Af * (d.H - d.tf / 2) + d.tw * hw * (d.tf + hw / 2), double(c.StiffAx), kZeroArea);
     c.StiffYc = 0;
     const double zc = c.StiffZc;
     c.StiffIy = k.Fin((d.tw * Cube(hw) + 2 * d.B * Cube(d.tf)) / 12 + Af * Sq(d.H - d.tf / 2 - zc) +

@@ -36,7 +36,8 @@ void BareGirder(Case& c, const Checked& k) {
     c.GirdAf = k.F32(B * tf);
     c.GirdA = k.Fin(c.GirdAw + double(c.GirdAf));
     c.GirdMass = k.Fin(kSteelDensity * c.GirdA / 1e6);
-    c.GirdZc = k.Div(tw * Sq(hw) / 2 + B * tf * (H - tf / 2), c.GirdA, "the girder area is zero (check H, B, tw and tf)");
+    c.GirdZc =
+        k.Div(tw * Sq(hw) / 2 + B * tf * (H - tf / 2), c.GirdA, "the girder area is zero (check H, B, tw and tf)");
     const double zc = c.GirdZc;
     c.GirdIy = k.F32((Cube(hw) * tw + B * Cube(tf)) / 12 + B * tf * Sq(H - tf / 2 - zc) + tw * hw * Sq(hw / 2 - zc));
 }

@@ -23,7 +23,14 @@ enum class SectionFamily : std::uint8_t { Angle, Tee, FlatBar, Rhs, Trapezoid, I
 // The outline of the section figure: a rolled shape as a polyline, built-up kinds as boxes.
 enum class OutlineShape : std::uint8_t {
     None,  // no kind: only the plate strip
-    RolledAngle, Bulb, Trapezoid, AngleBoxes, TeeBoxes, FlatBarBox, RhsBoxes, IBoxes
+    RolledAngle,
+    Bulb,
+    Trapezoid,
+    AngleBoxes,
+    TeeBoxes,
+    FlatBarBox,
+    RhsBoxes,
+    IBoxes
 };
 
 // The local slenderness check of the kind's web and flange.
@@ -43,29 +50,29 @@ struct DimInput {
 };
 
 struct StiffKindDef {
-    i16 kind;
-    const char* prefix;  // of the description beside the stiffener button
-    KindSource source;
-    i16 Case::*row;                 // the selected table row; null for a built-up kind
-    std::array<DimInput, 4> inputs;  // a built-up kind's inputs in Enter order
-    int nInputs;
-    SectionFamily family;
-    OutlineShape outline;
-    LocalCheck local;
-    GoverningThickness governing;
-    bool weakEdge;  // restrains the plate edge less (flat bars, bulbs)
-    int designDims;  // dimensions in the description: 2 H x tw, 3 H x B x tw, 4 H x B x tw x tf
-    const char* tfMask;
-    const char* readCode;   // case-table code; "" when the kind has none
-    const char* writeCode;  // result-table code; "" when the kind has none
-    int codeDims;           // dimensions joined to the codes
-    const char* smallPicture;
-    const char* drawing;  // the stored drawing of the profile dialog
-    const char* dialog;
-    const char* caption;
-    const char* menuItem;
-    const char* menuCaption;
-    int helpTopic;  // 0: none
+    i16 kind = 0;
+    const char* prefix = "";  // of the description beside the stiffener button
+    KindSource source = KindSource::BuiltUp;
+    i16 Case::*row = nullptr;          // the selected table row; null for a built-up kind
+    std::array<DimInput, 4> inputs{};  // a built-up kind's inputs in Enter order
+    int nInputs = 0;
+    SectionFamily family = SectionFamily::Angle;
+    OutlineShape outline = OutlineShape::None;
+    LocalCheck local = LocalCheck::None;
+    GoverningThickness governing = GoverningThickness::Web;
+    bool weakEdge = false;  // restrains the plate edge less (flat bars, bulbs)
+    int designDims = 4;     // dimensions in the description: 2 H x tw, 3 H x B x tw, 4 H x B x tw x tf
+    const char* tfMask = "";
+    const char* readCode = "";   // case-table code; "" when the kind has none
+    const char* writeCode = "";  // result-table code; "" when the kind has none
+    int codeDims = 0;            // dimensions joined to the codes
+    const char* smallPicture = "";
+    const char* drawing = "";  // the stored drawing of the profile dialog
+    const char* dialog = "";
+    const char* caption = "";
+    const char* menuItem = "";
+    const char* menuCaption = "";
+    int helpTopic = 0;  // 0: none
 
     bool IsTable() const { return source != KindSource::BuiltUp; }
     bool DrawnAsPolyline() const {
@@ -76,16 +83,16 @@ struct StiffKindDef {
 };
 
 struct GirderKindDef {
-    i16 kind;
-    const char* prefix;
-    std::array<DimInput, 4> inputs;  // H, B, tw, tf
-    const char* code;                // in case and result tables
-    const char* smallPicture;
-    const char* drawing;
-    const char* dialog;
-    const char* caption;
-    const char* menuItem;
-    const char* menuCaption;
+    i16 kind = 0;
+    const char* prefix = "";
+    std::array<DimInput, 4> inputs{};  // H, B, tw, tf
+    const char* code = "";             // in case and result tables
+    const char* smallPicture = "";
+    const char* drawing = "";
+    const char* dialog = "";
+    const char* caption = "";
+    const char* menuItem = "";
+    const char* menuCaption = "";
 };
 
 // Kinds 0 to 9 in order.

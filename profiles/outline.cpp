@@ -25,21 +25,40 @@ void SetPolyline(StiffOutline& o, std::initializer_list<OutlinePoint> points) {
 
 void LTableLine(StiffOutline& o, const Geometry& g) {
     const double x1 = g.c - g.tw / 2, x2 = g.c + g.tw / 2, top = g.H + g.t, under = top - g.tf;
-    SetPolyline(o, {{x1, g.t}, {x2, g.t}, {x2, under - 2 * g.tw}, {x2 + 0.6 * g.tw, under - 0.6 * g.tw},
-                    {x2 + 2 * g.tw, under}, {x1 + g.B, under}, {x1 + g.B, top}, {x1, top}, {x1, g.t}});
+    SetPolyline(o, {{x1, g.t},
+                    {x2, g.t},
+                    {x2, under - 2 * g.tw},
+                    {x2 + 0.6 * g.tw, under - 0.6 * g.tw},
+                    {x2 + 2 * g.tw, under},
+                    {x1 + g.B, under},
+                    {x1 + g.B, top},
+                    {x1, top},
+                    {x1, g.t}});
 }
 
 void BulbLine(StiffOutline& o, const Geometry& g, double cb, double r) {
     const double x1 = g.c - g.tw / 2, x2 = g.c + g.tw / 2, top = g.H + g.t;
-    SetPolyline(o, {{x1, g.t}, {x1, top}, {x2 + cb - r, top}, {x2 + cb - 0.3 * r, top - 0.3 * r},
-                    {x2 + cb, top - r}, {x2 + cb - 0.3 * r, top - 1.7 * r},
-                    {x2, top - 1.7 * r - 0.58 * (cb - 0.3 * r)}, {x2, g.t}, {x1, g.t}});
+    SetPolyline(o, {{x1, g.t},
+                    {x1, top},
+                    {x2 + cb - r, top},
+                    {x2 + cb - 0.3 * r, top - 0.3 * r},
+                    {x2 + cb, top - r},
+                    {x2 + cb - 0.3 * r, top - 1.7 * r},
+                    {x2, top - 1.7 * r - 0.58 * (cb - 0.3 * r)},
+                    {x2, g.t},
+                    {x1, g.t}});
 }
 
 void TrapezoidLine(StiffOutline& o, const Geometry& g, double a) {
     const double l = g.c - g.B / 2, r = g.c + g.B / 2, top = g.H + g.t;
-    SetPolyline(o, {{l - a, g.t}, {l, top}, {r, top}, {r + a, g.t},
-                    {l - a + g.tw, g.t}, {l + g.tw, top - g.tw}, {r - g.tw, top - g.tw}, {r + a - g.tw, g.t}});
+    SetPolyline(o, {{l - a, g.t},
+                    {l, top},
+                    {r, top},
+                    {r + a, g.t},
+                    {l - a + g.tw, g.t},
+                    {l + g.tw, top - g.tw},
+                    {r - g.tw, top - g.tw},
+                    {r + a - g.tw, g.t}});
 }
 
 void ProfileRects(StiffOutline& o, const Geometry& g, OutlineShape shape) {
@@ -76,10 +95,14 @@ void BuildOutline(Case& c) {
     AddRect(o, 0, 0, se, g.t);  // the plate strip comes first
     const StiffKindDef* kind = StiffKindOf(c.StiffKind);
     const OutlineShape shape = kind ? kind->outline : OutlineShape::None;
-    if (shape == OutlineShape::RolledAngle) LTableLine(o, g);
-    else if (shape == OutlineShape::Bulb) BulbLine(o, g, c.StiffC, c.StiffR);
-    else if (shape == OutlineShape::Trapezoid) TrapezoidLine(o, g, c.StiffC);
-    else ProfileRects(o, g, shape);
+    if (shape == OutlineShape::RolledAngle)
+        LTableLine(o, g);
+    else if (shape == OutlineShape::Bulb)
+        BulbLine(o, g, c.StiffC, c.StiffR);
+    else if (shape == OutlineShape::Trapezoid)
+        TrapezoidLine(o, g, c.StiffC);
+    else
+        ProfileRects(o, g, shape);
     o.height = g.H + g.t;
     o.seCopy = se;
     o.axisHeight = g.t / 2 + c.zpBu;

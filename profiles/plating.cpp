@@ -72,8 +72,7 @@ void BucklingSection(Case& c, const Checked& k) {
     c.IeBu = s.Ie;
     c.WepBu = k.Div(s.Ie, s.zp, kAxisAtPlate);
     c.WesBu = k.Div(s.Ie, s.zf, kAxisAtTop);
-    c.rBu = k.Sqrt(k.Div(c.IeBu, c.AeBu, kNoArea),
-                   "the moment of inertia is negative: check the dimensions");
+    c.rBu = k.Sqrt(k.Div(c.IeBu, c.AeBu, kNoArea), "the moment of inertia is negative: check the dimensions");
 }
 
 struct Slenderness {

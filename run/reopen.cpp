@@ -3,10 +3,10 @@
 #include <cfloat>
 #include <cmath>
 
-#include "run/reopen.h"
 #include "profiles/girder.h"
 #include "profiles/materials.h"
 #include "profiles/sections.h"
+#include "run/reopen.h"
 
 namespace veltar {
 namespace {

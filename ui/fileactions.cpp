@@ -9,9 +9,9 @@
 #include <QFileInfo>
 #include <QSettings>
 
+#include "files/projectfile.h"
 #include "run/calculate.h"
 #include "run/reopen.h"
-#include "files/projectfile.h"
 #include "ui/inputcontroller.h"
 #include "ui/mainwindow.h"
 #include "ui/userio.h"
@@ -21,8 +21,8 @@ namespace {
 
 constexpr const char* kNewFile = "New File";
 
-FileDialogSettings ProjectDialog(const QString& title, const QString& initialName,
-                             const std::string& startFolder, bool confirmOverwrite) {
+FileDialogSettings ProjectDialog(const QString& title, const QString& initialName, const std::string& startFolder,
+                                 bool confirmOverwrite) {
     return {title, initialName, "velta", QString::fromStdString(startFolder), confirmOverwrite};
 }
 
@@ -51,8 +51,7 @@ void FileActions::New() {
 
 void FileActions::Open() {
     Case& c = window_.CaseRecord();
-    const QString path =
-        window_.IO().OpenPath(ProjectDialog("velta", "*.velta", c.AppPath, false));
+    const QString path = window_.IO().OpenPath(ProjectDialog("velta", "*.velta", c.AppPath, false));
     if (path.isEmpty()) return;
     const bool same = path.toStdString() == c.FileName;
     if (!OpenFile(path)) return;
@@ -104,8 +103,8 @@ void FileActions::Save() {
 void FileActions::SaveAs() {
     Case& c = window_.CaseRecord();
     window_.Inputs().StoreTexts();
-    const QString path = window_.IO().SavePath(
-        ProjectDialog("*.velta", QString::fromStdString(c.FileName), c.AppPath, true));
+    const QString path =
+        window_.IO().SavePath(ProjectDialog("*.velta", QString::fromStdString(c.FileName), c.AppPath, true));
     if (path.isEmpty()) return;
     const std::string previous = c.FileName;
     if (!Write(path.toStdString())) return;
@@ -143,14 +142,11 @@ void FileActions::RefreshRecentMenu() {
 }
 
 std::string QtSettingsStore::Get(const std::string& key) const {
-    return settings_.value(QString::fromStdString(std::string(kRecentSection) + "/" + key))
-        .toString()
-        .toStdString();
+    return settings_.value(QString::fromStdString(std::string(kRecentSection) + "/" + key)).toString().toStdString();
 }
 
 void QtSettingsStore::Set(const std::string& key, const std::string& value) {
-    settings_.setValue(QString::fromStdString(std::string(kRecentSection) + "/" + key),
-                       QString::fromStdString(value));
+    settings_.setValue(QString::fromStdString(std::string(kRecentSection) + "/" + key), QString::fromStdString(value));
 }
 
 std::vector<std::string> QtSettingsStore::Keys() const {

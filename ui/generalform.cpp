@@ -49,10 +49,8 @@ QTabWidget* BuildCFactorTab(QWidget* parent) {
     tabs->setObjectName("SSTabCfactor");
     tabs->setUsesScrollButtons(false);
     tabs->setStyleSheet("QTabBar::tab { padding: 2px 5px; }");
-    tabs->addTab(CFactorPage(0, "Stiffener: ends attached", "Stiffener: no end attachment"),
-                 "Watertight Bukhead");
-    tabs->addTab(CFactorPage(1, "Stiffener: clip attachment",
-                             "Stiffener: supported at both ends by girder"),
+    tabs->addTab(CFactorPage(0, "Stiffener: ends attached", "Stiffener: no end attachment"), "Watertight Bukhead");
+    tabs->addTab(CFactorPage(1, "Stiffener: clip attachment", "Stiffener: supported at both ends by girder"),
                  "Tank Bulkhead");
     tabs->addTab(CFactorPage(2, "Clear of tanks", "In way of tanks"), "Upper Structure");
     return tabs;

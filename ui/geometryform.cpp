@@ -11,9 +11,9 @@
 #include <array>
 #include <tuple>
 
+#include "ui/control.h"
 #include "ui/formparts.h"
 #include "ui/forms.h"
-#include "ui/control.h"
 
 namespace veltar {
 namespace {
@@ -25,8 +25,7 @@ QGroupBox* Frame(const char* name, const QString& title, QWidget* parent) {
 }
 
 // One "label symbol = box" pair at a grid position.
-void Pair(QGridLayout* grid, int row, int col, const QString& symbol, const char* box,
-          QWidget* parent) {
+void Pair(QGridLayout* grid, int row, int col, const QString& symbol, const char* box, QWidget* parent) {
     grid->addWidget(Caption(symbol, parent), row, col, Qt::AlignRight);
     grid->addWidget(NumberBox(box, parent, 5), row, col + 1);
 }
@@ -35,11 +34,15 @@ QGroupBox* BuildGeometry(QWidget* parent) {
     QGroupBox* frame = Frame("fr21", "Geometry (mm)", parent);
     QGridLayout* grid = TightGrid(frame);
     // One box per row, in the order the arrow keys walk them.
-    const std::array<std::tuple<const char*, const char*, const char*>, 8> rows{{
-        {"Stiffener span: ", "L1 =", "il1"}, {"", "L2 =", "il2"},
-        {"Girder span:", "Lg =", "iLg"}, {"Plate thickness:", "t =", "it"},
-        {"Stiff spacing: ", "s1 =", "is1"}, {"", "s2 =", "is2"},
-        {"Girder span scantling:", "Lgs =", "iLgs"}, {"Dist betw tripp  brackets:", "Lt =", "iLt"}}};
+    const std::array<std::tuple<const char*, const char*, const char*>, 8> rows{
+        {{"Stiffener span: ", "L1 =", "il1"},
+         {"", "L2 =", "il2"},
+         {"Girder span:", "Lg =", "iLg"},
+         {"Plate thickness:", "t =", "it"},
+         {"Stiff spacing: ", "s1 =", "is1"},
+         {"", "s2 =", "is2"},
+         {"Girder span scantling:", "Lgs =", "iLgs"},
+         {"Dist betw tripp  brackets:", "Lt =", "iLt"}}};
     for (int r = 0; r < int(rows.size()); ++r) {
         const auto& [text, symbol, box] = rows[size_t(r)];
         grid->addWidget(Caption(text, frame), r, 0);
@@ -67,10 +70,8 @@ QGroupBox* BuildStresses(QWidget* parent) {
     sign->setObjectName("Command1");
     sign->setAutoDefault(false);
     grid->addWidget(sign, 2, 3);
-    Control<InputBox>(*frame, "ip1").setToolTip(
-        "(Positive on plate side; 0.10 MPa is about 10 water pressure)");
-    Control<InputBox>(*frame, "ips").setToolTip(
-        "(Positive on stiffener side; 0.10 MPa is about 10 water pressure)");
+    Control<InputBox>(*frame, "ip1").setToolTip("(Positive on plate side; 0.10 MPa is about 10 water pressure)");
+    Control<InputBox>(*frame, "ips").setToolTip("(Positive on stiffener side; 0.10 MPa is about 10 water pressure)");
     grid->setColumnStretch(4, 1);
     return frame;
 }
@@ -78,10 +79,9 @@ QGroupBox* BuildStresses(QWidget* parent) {
 QGroupBox* BuildCheckMode(QWidget* parent) {
     QGroupBox* frame = Frame("fr23", "Buckling/Yield/Scantling", parent);
     QGridLayout* grid = TightGrid(frame);
-    const std::pair<const char*, const char*> modes[] = {
-        {"optbuckling1", "Buckling "},
-        {"optbuckling2", "Scantling / Yield "},
-        {"optBuckling3", "Buckling / Scantling /  Yield"}};
+    const std::pair<const char*, const char*> modes[] = {{"optbuckling1", "Buckling "},
+                                                         {"optbuckling2", "Scantling / Yield "},
+                                                         {"optBuckling3", "Buckling / Scantling /  Yield"}};
     int cell = 0;
     for (const auto& [name, text] : modes) {
         auto* option = new QRadioButton(text, frame);
@@ -109,8 +109,8 @@ QGroupBox* BuildError(QWidget* parent) {
 }
 
 // A profile row of the figure frame: caption, description label and picture button.
-void ProfileRow(QGridLayout* grid, int row, const QString& caption, const char* label,
-                const char* button, QWidget* parent) {
+void ProfileRow(QGridLayout* grid, int row, const QString& caption, const char* label, const char* button,
+                QWidget* parent) {
     grid->addWidget(Caption(caption, parent), row, 0);
     QLabel* text = Caption("", parent);
     text->setObjectName(label);

@@ -48,8 +48,7 @@ void InputBox::keyPressEvent(QKeyEvent* e) {
             // Enter is swallowed even where it leads nowhere.
             if (e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter) return;
             break;
-        default:
-            break;
+        default: break;
     }
     QLineEdit::keyPressEvent(e);
 }

@@ -41,8 +41,7 @@ std::optional<Arrow> ArrowOf(int key) {
 // Enter in a grade list moves on along the chain; the key goes no further.
 class ComboEnter : public QObject {
 public:
-    ComboEnter(QObject* parent, std::function<void()> onEnter)
-        : QObject(parent), onEnter_(std::move(onEnter)) {}
+    ComboEnter(QObject* parent, std::function<void()> onEnter) : QObject(parent), onEnter_(std::move(onEnter)) {}
 
 protected:
     bool eventFilter(QObject*, QEvent* e) override {
@@ -59,8 +58,7 @@ private:
 
 }  // namespace
 
-InputController::InputController(QWidget& root, Case& c, const Tables& tables, UserIO& io,
-                                 std::function<void()> recalc)
+InputController::InputController(QWidget& root, Case& c, const Tables& tables, UserIO& io, std::function<void()> recalc)
     : QObject(&root), root_(root), c_(c), tables_(tables), io_(io), recalc_(std::move(recalc)) {
     WireBoxes();
     WireTextBox("iproj", &Case::Project);
@@ -87,8 +85,8 @@ void InputController::WireBoxes() {
         // focus change that is still under way.
         connect(&box, &InputBox::left, this, [this, &def, &box] {
             if (returningFocus_) return;
-            QMetaObject::invokeMethod(this, [this, &def, &box] { Commit(def, box); },
-                                      Qt::QueuedConnection);
+            QMetaObject::invokeMethod(
+                this, [this, &def, &box] { Commit(def, box); }, Qt::QueuedConnection);
         });
     }
 }
@@ -138,8 +136,8 @@ void InputController::FocusControl(std::string_view name) {
 bool InputController::Navigate(std::string_view from, int key) {
     std::string_view to;
     if (key == Qt::Key_Return || key == Qt::Key_Enter) {
-        const EnterContext ctx{c_.PlateGradeIndex == tables_.Mat.count,
-                               c_.StiffGradeIndex == tables_.Mat.count, c_.BulkheadType == 0};
+        const EnterContext ctx{c_.PlateGradeIndex == tables_.Mat.count, c_.StiffGradeIndex == tables_.Mat.count,
+                               c_.BulkheadType == 0};
         to = NextOnEnter(from, ctx);
     } else if (const std::optional<Arrow> arrow = ArrowOf(key)) {
         to = NextOnArrow(from, *arrow);
@@ -206,12 +204,9 @@ void InputController::SetCheckMode(i16 mode) {
 void InputController::WireGradeLists() {
     for (bool plate : {true, false}) {
         QComboBox& combo = Get<QComboBox>(plate ? "cbofyp" : "cbofys");
-        connect(&combo, &QComboBox::activated, this,
-                [this, plate](int index) { ChooseGrade(plate, index); });
+        connect(&combo, &QComboBox::activated, this, [this, plate](int index) { ChooseGrade(plate, index); });
         const char* name = plate ? "cbofyp" : "cbofys";
-        combo.installEventFilter(new ComboEnter(&combo, [this, name] {
-            Navigate(name, Qt::Key_Return);
-        }));
+        combo.installEventFilter(new ComboEnter(&combo, [this, name] { Navigate(name, Qt::Key_Return); }));
     }
 }
 
@@ -219,8 +214,7 @@ void InputController::FillGradeLists() {
     for (const char* name : {"cbofyp", "cbofys"}) {
         QComboBox& combo = Get<QComboBox>(name);
         combo.clear();
-        for (int i = 0; i <= tables_.Mat.count; ++i)
-            combo.addItem(QString::fromStdString(tables_.Mat.name[size_t(i)]));
+        for (int i = 0; i <= tables_.Mat.count; ++i) combo.addItem(QString::fromStdString(tables_.Mat.name[size_t(i)]));
     }
 }
 
@@ -230,8 +224,10 @@ void InputController::ChooseGrade(bool plate, int index) {
     const i16 grade = i16(index);
     (plate ? c_.PlateGradeIndex : c_.StiffGradeIndex) = grade;
     if (grade != tables_.Mat.count) {
-        if (plate) SetPlateMaterial(c_, tables_, grade);
-        else SetStiffenerMaterial(c_, tables_, grade);
+        if (plate)
+            SetPlateMaterial(c_, tables_, grade);
+        else
+            SetStiffenerMaterial(c_, tables_, grade);
         const char sep = SepOf(c_.DecSep);
         SetText(plate ? "ifyp" : "ifys", PlainText(plate ? c_.Fyp : c_.Fys, sep));
         SetText(plate ? "ifup" : "ifus", PlainText(plate ? c_.Fup : c_.Fus, sep));
@@ -252,15 +248,15 @@ void InputController::ShowCase() {
     Get<InputBox>("iident").setText(QString::fromStdString(c_.Ident));
     const char* conds[] = {"opt_cond_a", "opt_cond_b", "opt_cond_c"};
     Get<QRadioButton>(conds[c_.LoadCond >= 0 && c_.LoadCond <= 2 ? c_.LoadCond : 2]).setChecked(true);
-    for (const FieldDef* def : NumericBoxes()) SetText(def->box.widget, Format(RealValue(c_, *def), def->box.showMask, sep));
+    for (const FieldDef* def : NumericBoxes())
+        SetText(def->box.widget, Format(RealValue(c_, *def), def->box.showMask, sep));
     Get<QComboBox>("cbofyp").setCurrentIndex(c_.PlateGradeIndex);
     Get<QComboBox>("cbofys").setCurrentIndex(c_.StiffGradeIndex);
     ShowGradeBoxes(true);
     ShowGradeBoxes(false);
     ShowCFactors();
     const char* modes[] = {"optbuckling1", "optbuckling2", "optBuckling3"};
-    Get<QRadioButton>(modes[c_.CheckMode == 1 || c_.CheckMode == 2 ? c_.CheckMode - 1 : 2])
-        .setChecked(true);
+    Get<QRadioButton>(modes[c_.CheckMode == 1 || c_.CheckMode == 2 ? c_.CheckMode - 1 : 2]).setChecked(true);
     Get<QCheckBox>("def_chbox").setChecked(c_.InclDeform == 1);
 }
 

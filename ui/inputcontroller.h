@@ -8,9 +8,9 @@
 #include <functional>
 #include <string_view>
 
-#include "run/calculate.h"
 #include "core/case.h"
 #include "profiles/tables.h"
+#include "run/calculate.h"
 #include "ui/boxdefs.h"
 
 class QWidget;
@@ -24,8 +24,7 @@ class InputController : public QObject, public CalcEvents {
     Q_OBJECT
 public:
     // `recalc` runs the calculation and shows its results.
-    InputController(QWidget& root, Case& c, const Tables& tables, UserIO& io,
-                    std::function<void()> recalc);
+    InputController(QWidget& root, Case& c, const Tables& tables, UserIO& io, std::function<void()> recalc);
 
     void FillGradeLists();
     void ShowCase();
@@ -53,7 +52,8 @@ private:
     void ShowCFactors();
     void ShowGradeBoxes(bool plate);
     void SetText(const char* name, const std::string& text);
-    template <class W> W& Get(const char* name) const;
+    template <class W>
+    W& Get(const char* name) const;
 
     QWidget& root_;
     Case& c_;

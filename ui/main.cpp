@@ -21,8 +21,7 @@ int main(int argc, char** argv) {
     QSettings settings(veltar::kSettingsApplication, veltar::kSettingsApplication);
     veltar::QtSettingsStore store(settings);
     veltar::MainWindow window(nullptr, store, QCoreApplication::applicationDirPath());
-    if (screenshot)
-        return veltar::SaveScreenshot(window, args[2], args.size() == 4 ? args[3] : QString()) ? 0 : 1;
+    if (screenshot) return veltar::SaveScreenshot(window, args[2], args.size() == 4 ? args[3] : QString()) ? 0 : 1;
     window.show();
     return app.exec();
 }

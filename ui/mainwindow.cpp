@@ -14,22 +14,21 @@
 
 #include <cmath>
 
+#include "core/parse.h"
 #include "files/datatables.h"
 #include "run/calculate.h"
-#include "core/parse.h"
 #include "ui/arrangement.h"
+#include "ui/control.h"
 #include "ui/fileactions.h"
 #include "ui/forms.h"
 #include "ui/inputcontroller.h"
 #include "ui/panelview.h"
 #include "ui/resultlist.h"
 #include "ui/userio.h"
-#include "ui/control.h"
 
 namespace veltar {
 
-MainWindow::MainWindow(UserIO* io, SettingsStore& settings, const QString& exeDir)
-    : io_(io) {
+MainWindow::MainWindow(UserIO* io, SettingsStore& settings, const QString& exeDir) : io_(io) {
     setObjectName("veltar");
     // The window was laid out for a compact dialog font; larger defaults crowd it.
     QFont compact = font();
@@ -83,9 +82,7 @@ void MainWindow::SizeForScreen() {
     resize(int(std::lround(1024 * dpiX / 96)), int(std::lround(0.95 * 768 * dpiY / 96)));
 }
 
-void MainWindow::UpdateCaption() {
-    setWindowTitle("VELTAR: " + QString::fromStdString(case_.FileName));
-}
+void MainWindow::UpdateCaption() { setWindowTitle("VELTAR: " + QString::fromStdString(case_.FileName)); }
 
 void MainWindow::Recalculate() {
     if (!tablesRead_) return;
@@ -124,9 +121,10 @@ void MainWindow::ShowResults() {
 
 void MainWindow::showEvent(QShowEvent* e) {
     QMainWindow::showEvent(e);
-    if (!calculated_) QTimer::singleShot(0, this, [this] {
-        if (!calculated_) Recalculate();
-    });
+    if (!calculated_)
+        QTimer::singleShot(0, this, [this] {
+            if (!calculated_) Recalculate();
+        });
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* e) {

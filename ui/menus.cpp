@@ -31,8 +31,8 @@ QAction* Separator(QMenu* menu, const char* name) {
 }
 
 // Printing comes with the report; the items are there but disabled until then.
-void PrintItems(QMenu* menu, const char* a, const QString& captionA, const char* b,
-                const QString& captionB, const char* both) {
+void PrintItems(QMenu* menu, const char* a, const QString& captionA, const char* b, const QString& captionB,
+                const char* both) {
     Item(menu, a, captionA, false);
     Item(menu, b, captionB, false);
     Item(menu, both, "Buckling/Scantling/Yield", false);
@@ -60,11 +60,10 @@ void BuildProfile(QMenuBar* bar, MainMenus& m) {
     m.profile = Submenu(bar, "mnuProfile", "Profile");
     QMenu* stiff = Submenu(m.profile, "mnustiff", "Stiffener profile");
     const std::pair<const char*, const char*> kinds[] = {
-        {"mnustiffl", "&L-table"},        {"mnustifflb", "L-built-up"},
-        {"mnustifft", "&T-table"},        {"mnustifftb", "T-built-up"},
-        {"mnustifff", "&Flatbar-table"},  {"mnustifffb", "Flatbar-built-up"},
-        {"mnustiffhp", "&BF-table"},      {"mnustiffrhs", "&RHS"},
-        {"mnustiffusp", "&Trapez-profile"}, {"mnustiffib", "I-built-up"}};
+        {"mnustiffl", "&L-table"},    {"mnustifflb", "L-built-up"},    {"mnustifft", "&T-table"},
+        {"mnustifftb", "T-built-up"}, {"mnustifff", "&Flatbar-table"}, {"mnustifffb", "Flatbar-built-up"},
+        {"mnustiffhp", "&BF-table"},  {"mnustiffrhs", "&RHS"},         {"mnustiffusp", "&Trapez-profile"},
+        {"mnustiffib", "I-built-up"}};
     for (const auto& [name, caption] : kinds) Item(stiff, name, caption, false);
     QMenu* girder = Submenu(m.profile, "mnuGirder", "Girder profile");
     Item(girder, "mnugirdL", "L- Girder", false);
@@ -75,8 +74,7 @@ void BuildOthers(QMenuBar* bar) {
     QMenu* db = Submenu(bar, "mnudb", "Database");
     Item(db, "mnuDatabase", "&Open Database", false);
     QMenu* print = Submenu(bar, "mnuprint", "Print");
-    PrintItems(print, "mnuprintbuckling1", "Buckling ", "mnuprintbuckling2", "Scantling/Yield ",
-               "mnuprintScantling1");
+    PrintItems(print, "mnuprintbuckling1", "Buckling ", "mnuprintbuckling2", "Scantling/Yield ", "mnuprintScantling1");
     QMenu* help = Submenu(bar, "mnuhelp", "Help");
     Item(help, "mnuhelpcont", "&Contents", false);
     Item(help, "mnuhelpsearch", "&Search for Help On . . . ", false);

@@ -20,8 +20,7 @@ PanelView::PanelView(const Case& c, QWidget* parent) : QWidget(parent), case_(c)
 void PanelView::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     const double scale = std::min(width() / kPanelFigureWidth, height() / kPanelFigureHeight);
-    painter.translate((width() - scale * kPanelFigureWidth) / 2,
-                      (height() - scale * kPanelFigureHeight) / 2);
+    painter.translate((width() - scale * kPanelFigureWidth) / 2, (height() - scale * kPanelFigureHeight) / 2);
     painter.scale(scale, scale);
     DrawPanel(painter, 0, 0, case_);
 }

@@ -11,8 +11,7 @@ namespace {
 QString RunDialog(QWidget* parent, const FileDialogSettings& def, QFileDialog::AcceptMode mode) {
     QFileDialog dialog(parent, def.title, def.startFolder);
     dialog.setAcceptMode(mode);
-    dialog.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile
-                                                       : QFileDialog::AnyFile);
+    dialog.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
     dialog.setOption(QFileDialog::DontConfirmOverwrite, !def.confirmOverwrite);
     dialog.setNameFilter(def.initialName);
     dialog.setDefaultSuffix(def.defaultSuffix);
@@ -30,12 +29,8 @@ void QtUserIO::Warn(const QString& text) {
     box.exec();
 }
 
-QString QtUserIO::OpenPath(const FileDialogSettings& def) {
-    return RunDialog(parent_, def, QFileDialog::AcceptOpen);
-}
+QString QtUserIO::OpenPath(const FileDialogSettings& def) { return RunDialog(parent_, def, QFileDialog::AcceptOpen); }
 
-QString QtUserIO::SavePath(const FileDialogSettings& def) {
-    return RunDialog(parent_, def, QFileDialog::AcceptSave);
-}
+QString QtUserIO::SavePath(const FileDialogSettings& def) { return RunDialog(parent_, def, QFileDialog::AcceptSave); }
 
 }  // namespace veltar

@@ -27,20 +27,15 @@ QTreeWidgetItem* Item(const ListRow& row, const QFont& base) {
     item->setText(0, QString::fromStdString(row.text));
     item->setTextAlignment(1, Qt::AlignHCenter | Qt::AlignVCenter);
     switch (row.style) {
-        case RowStyle::Heading:
-            item->setFont(0, Bold(base));
-            break;
+        case RowStyle::Heading: item->setFont(0, Bold(base)); break;
         case RowStyle::Result:
             item->setText(1, QString::fromStdString(row.value));
             item->setText(2, QString::fromStdString(row.reference));
             item->setFont(1, Bold(base));
             item->setForeground(1, PaletteColour(row.colour));
             break;
-        case RowStyle::Error:
-            item->setForeground(0, PaletteColour(255));
-            break;
-        case RowStyle::Note:
-            break;
+        case RowStyle::Error: item->setForeground(0, PaletteColour(255)); break;
+        case RowStyle::Note: break;
     }
     return item;
 }

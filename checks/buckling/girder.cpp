@@ -9,7 +9,6 @@ namespace veltar {
 namespace {
 using buckling::kHintEta;
 
-
 constexpr std::string_view kHintInertia =
     "the stiffener section has no moment of inertia (check the profile) or the plate thickness is zero";
 // A slender plate field (beta above 2) can make the effective width negative.
@@ -60,8 +59,8 @@ void GirderBuckling(Case& c) {
     const Orthotropic o = Plate(c, k);
     const double L1 = c.L1, Lg = c.Lg, Fyp = c.Fyp;
     const double phi = k.Div(L1, Lg, kHintGeometry) * k.Pow(k.Div(o.Dy, o.Dx, kHintInertia), 0.25, kHintRange);
-    const float psi = k.F32(k.Div(Lg, L1, kHintGeometry) * k.Pow(k.Div(o.Dx, o.Dy, kHintGeometry), 0.25, kHintRange),
-                            kHintRange);
+    const float psi =
+        k.F32(k.Div(Lg, L1, kHintGeometry) * k.Pow(k.Div(o.Dx, o.Dy, kHintGeometry), 0.25, kHintRange), kHintRange);
     // The branches test the plain span ratio, not the aspect ratios phi and psi.
     const double kx = Coefficient(k, L1 / Lg, phi, o.etaP);
     const double ky = Coefficient(k, Lg / L1, psi, o.etaP);
@@ -73,19 +72,20 @@ void GirderBuckling(Case& c) {
 
     // Squared with their signs: tension counts as compression does.
     const double eta = c.UFa, sigY = (double(c.SigyA) + double(c.SigyC)) / 2.0;
-    c.UFgbu = k.F32(Sq(k.Div(c.SigxS, eta * sCx, kHintEta)) + Sq(k.Div(sigY, eta * double(sCy), kHintEta)),
-                    kHintRange);
+    c.UFgbu = k.F32(Sq(k.Div(c.SigxS, eta * sCx, kHintEta)) + Sq(k.Div(sigY, eta * double(sCy), kHintEta)), kHintRange);
 
     auto f = buckling::Text(c);
     f << "(";
     f.Num(c.SigxS, "0.0") << "/(";
     f.Num(c.UFa, "0.00") << "*";
-    f.Num(sCx, "0.0") << "))^2" << " + (";
+    f.Num(sCx, "0.0") << "))^2"
+                      << " + (";
     f.Num(sigY, "0.0") << "/(";
     f.Num(c.UFa, "0.00") << "*";
-    f.Num(sCy, "0.0") << "))^2" << " = ";
+    f.Num(sCy, "0.0") << "))^2"
+                      << " = ";
     SetLine(c.GirderLine, "UFgbu= ", f.str(), Format(c.UFgbu, "0.00", SepOf(c.DecSep)), "  < 1.0 (3/5.7)",
-                      UsageColour(c.UFgbu));
+            UsageColour(c.UFgbu));
 }
 
 }  // namespace veltar

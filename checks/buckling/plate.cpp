@@ -21,8 +21,8 @@ FieldConstants EdgeCoefficients(i16 kind) {
 }
 
 void ClearPlateLines(Case& c) {
-    for (ResultLine* line : {&c.PlateBucklingLine, &c.PlateUltimateLine, &c.PlateLateralLine,
-                             &c.PlateBucklingLine2, &c.PlateUltimateLine2, &c.PlateLateralLine2})
+    for (ResultLine* line : {&c.PlateBucklingLine, &c.PlateUltimateLine, &c.PlateLateralLine, &c.PlateBucklingLine2,
+                             &c.PlateUltimateLine2, &c.PlateLateralLine2})
         line->ClearTexts();
 }
 

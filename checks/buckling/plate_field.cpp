@@ -27,9 +27,18 @@ constexpr std::string_view kHintRt = "the shear stress exceeds the shear yield s
 class Field {
 public:
     Field(Case& c, int no, const FieldConstants& fc)
-        : c_(c), pl2_(no == 2), fc_(fc), s_(pl2_ ? c.s2 : c.s1),
-          sxMin_(pl2_ ? c.SigxMin2 : c.SigxMin1), sxMax_(pl2_ ? c.SigxMax2 : c.SigxMax1),
-          sig0_(c.Fyp), t_(c.t), L1_(c.L1), E_(c.E), eta_(c.UFa), eta2_(Sq(eta_)) {}
+        : c_(c),
+          pl2_(no == 2),
+          fc_(fc),
+          s_(pl2_ ? c.s2 : c.s1),
+          sxMin_(pl2_ ? c.SigxMin2 : c.SigxMin1),
+          sxMax_(pl2_ ? c.SigxMax2 : c.SigxMax1),
+          sig0_(c.Fyp),
+          t_(c.t),
+          L1_(c.L1),
+          E_(c.E),
+          eta_(c.UFa),
+          eta2_(Sq(eta_)) {}
 
     double Run(const FieldOut& out) {
         Shear();
@@ -68,8 +77,7 @@ private:
     void Longitudinal() {
         const double kappa = sxMin_ >= 0 ? 1.0 : sxMax_ / sxMin_;
         // kappa = 0 (one edge unloaded) belongs to the second formula.
-        const double kS = kappa > 0 ? fc_.c1 * 8.4 / (kappa + 1.1)
-                                    : fc_.c1 * (7.6 - 6.4 * kappa + 10.0 * Sq(kappa));
+        const double kS = kappa > 0 ? fc_.c1 * 8.4 / (kappa + 1.1) : fc_.c1 * (7.6 - 6.4 * kappa + 10.0 * Sq(kappa));
         sCx_ = Critical(Elastic(k_.Fin(kS, kHintRange)), sig0_);
     }
 
@@ -100,9 +108,11 @@ private:
         f << "1/";
         f.Num(eta_, "0.00") << "^2*((";
         f.Num(sx_, "0.0") << "/";
-        f.Num(sCx_, "0.0") << ")^2" << " + (";
+        f.Num(sCx_, "0.0") << ")^2"
+                           << " + (";
         f.Num(sy_, "0.0") << "/";
-        f.Num(sCy_, "0.0") << ")^2" << " + (";
+        f.Num(sCy_, "0.0") << ")^2"
+                           << " + (";
         f.Num(tau_, "0.0") << "/";
         f.Num(tauC_, "0.0") << ")^2) = ";
         SetLine(out.buckling, Prefix() + "Buckling - UF =", f.str(), Format(ufb_, "0.00", SepOf(c_.DecSep)),
@@ -132,18 +142,21 @@ private:
         f << "1/";
         f.Num(eta_, "0.00") << "^2*((";
         f.Num(sx_, "0.0") << "/";
-        f.Num(sUx_, "0.0") << ")^2" << " -";
+        f.Num(sUx_, "0.0") << ")^2"
+                           << " -";
         f.Num(phi_, "0.00") << "*(";
         f.Num(sx_, "0.0") << "*";
         f.Num(sy_, "0.0") << "/(";
         f.Num(sUx_, "0.0") << "*";
-        f.Num(sUy_, "0.0") << ")" << " + (";
+        f.Num(sUy_, "0.0") << ")"
+                           << " + (";
         f.Num(sy_, "0.0") << "/";
-        f.Num(sUy_, "0.0") << ")^2" << " + (";
+        f.Num(sUy_, "0.0") << ")^2"
+                           << " + (";
         f.Num(tau_, "0.0") << "/";
         f.Num(tauU_, "0.0") << "))^2) = ";
-        SetLine(line, Prefix() + "Ultimate - UF = ", f.str(), Format(ufu, "0.00", SepOf(c_.DecSep)),
-                " < 1.0 (3/3.3)", UsageColour(ufu));
+        SetLine(line, Prefix() + "Ultimate - UF = ", f.str(), Format(ufu, "0.00", SepOf(c_.DecSep)), " < 1.0 (3/3.3)",
+                UsageColour(ufu));
     }
 
     void Lateral(const FieldOut& out) {

@@ -45,9 +45,8 @@ void ColumnStresses(Case& c, const Checked& k, Column& col) {
     col.sigE = k.Div(k.Fin(kPi2 * double(c.E) * Sq(c.rBu), kHintRange), Sq(L1), kHintSpan);
     c.Sig0 = k.Div(k.Fin(Ax * double(c.Fys) + seT * double(c.Fyp), kHintRange), Ax + seT, kHintArea);
     // The proportional limit itself still counts as elastic here.
-    col.sigCA = col.sigE <= c.Pr * c.Sig0
-                    ? col.sigE
-                    : buckling::Inelastic(k, c.Sig0, col.sigE, c.Pr * (1.0 - c.Pr), kHintSection);
+    col.sigCA = col.sigE <= c.Pr * c.Sig0 ? col.sigE
+                                          : buckling::Inelastic(k, c.Sig0, col.sigE, c.Pr * (1.0 - c.Pr), kHintSection);
     // Member fixed at both ends: M = q·L1²/12.
     const double q = c.sm * std::fabs(double(c.p));
     col.sigB = k.Div(k.Fin(q * Sq(L1) / 12.0, kHintRange), c.WesSw, kHintSection);
@@ -55,9 +54,7 @@ void ColumnStresses(Case& c, const Checked& k, Column& col) {
 
 // At or beyond eta·sigE the amplification 1/(1 − sigA/(eta·sigE)) has no finite
 // positive value: the stiffener fails as a column.
-bool FailsAsColumn(const Case& c, const Column& col) {
-    return col.sigA > 0 && col.sigA >= double(c.UFa) * col.sigE;
-}
+bool FailsAsColumn(const Case& c, const Column& col) { return col.sigA > 0 && col.sigA >= double(c.UFa) * col.sigE; }
 
 // The bending term uses the stiffener's yield stress Fys.
 double BeamColumnFactor(const Case& c, const Checked& k, const Column& col) {
@@ -89,7 +86,8 @@ void BeamColumnLine(Case& c, const Column& col) {
     f.Num(c.Fys, "0.0") << "*[1-";
     f.Num(col.sigA, "0.0") << "/(";
     f.Num(c.UFa, "0.00") << "*";
-    f.Num(col.sigE, "0.0") << ")]))" << " =";
+    f.Num(col.sigE, "0.0") << ")]))"
+                           << " =";
     line.Formula = f.str();
     line.Value = FailsAsColumn(c, col) ? "NOK" : Format(c.UFb, "0.00", SepOf(c.DecSep));
     line.Reference = "  < 1.0 (3/5.1)";
@@ -99,9 +97,8 @@ void BeamColumnLine(Case& c, const Column& col) {
 // Elastic torsional buckling stress of mode m, with the plating's rotational restraint C.
 float TorsionalMode(const Case& c, const Checked& k, int m, double alpha, double C) {
     const double E = c.E, L1 = c.L1;
-    const double sigEp = k.F32(kPi2 * E / buckling::kPlateRigidity * Sq(double(c.t) / c.sm) *
-                                   Sq(m / alpha + alpha / m),
-                               kHintRange);
+    const double sigEp =
+        k.F32(kPi2 * E / buckling::kPlateRigidity * Sq(double(c.t) / c.sm) * Sq(m / alpha + alpha / m), kHintRange);
     const double mPi = m * double(kPi);
     const double wave = Sq(L1 / mPi);
     const double num = E * (double(c.StiffK) / 2.6 + c.StiffGamma * Sq(mPi / L1) + k.Div(C, E, kHintSection) * wave);
@@ -125,8 +122,7 @@ double TorsionalElasticStress(const Case& c, const Checked& k) {
 void Torsion(Case& c, const Checked& k, double sigA, double sigET) {
     c.Sig0 = double(c.Fyp) < double(c.Fys) ? double(c.Fyp) : double(c.Fys);
     const float sigCT =
-        k.F32(sigET <= c.Pr * c.Sig0 ? sigET
-                                     : buckling::Inelastic(k, c.Sig0, sigET, c.Pr * (1.0 - c.Pr), kHintSection),
+        k.F32(sigET <= c.Pr * c.Sig0 ? sigET : buckling::Inelastic(k, c.Sig0, sigET, c.Pr * (1.0 - c.Pr), kHintSection),
               kHintRange);
     c.UFbt = k.Div(sigA, double(c.UFa) * double(sigCT), kHintTorsion);
     ResultLine& line = c.StiffTorsionLine;
@@ -139,8 +135,8 @@ void Torsion(Case& c, const Checked& k, double sigA, double sigET) {
     f.Num(sigA, "0.0") << "/(";
     f.Num(c.UFa, "0.0") << "*";
     f.Num(sigCT, "0.0") << ")  =";
-    SetLine(line, "UFbt= Siga/(n*SigCT) = ", f.str(), Format(c.UFbt, "0.00", SepOf(c.DecSep)),
-                      "  < 1.0 (3/5.3)", UsageColour(c.UFbt));
+    SetLine(line, "UFbt= Siga/(n*SigCT) = ", f.str(), Format(c.UFbt, "0.00", SepOf(c.DecSep)), "  < 1.0 (3/5.3)",
+            UsageColour(c.UFbt));
 }
 
 // Fixed-ended beam under uniform load: y = q·L1⁴/(384·E·I), with 384·E a 32-bit float.
@@ -162,8 +158,7 @@ void Deflection(Case& c, const Checked& k) {
     auto r = Text(c);
     r << " ==> l/";
     r.Num(k.Div(L1, y, kHintRange), "00");
-    SetLine(c.StiffDeformationLine, "Deformation y = p*(s1+s2)/2*L1^4/(384*E*Iyeff) = ", f.str(), v.str(),
-                      r.str(), 0);
+    SetLine(c.StiffDeformationLine, "Deformation y = p*(s1+s2)/2*L1^4/(384*E*Iyeff) = ", f.str(), v.str(), r.str(), 0);
 }
 
 }  // namespace

@@ -14,9 +14,9 @@ void StiffenerStiffness(Case& c) {
     const double t = c.t, sm = c.sm, L1 = c.L1;
     const double delta = k.Div(c.StiffAx, sm * t, "the plate thickness or the stiffener spacing is zero");
     const double alpha = k.Div(L1, sm, "the stiffener spacing is zero");
-    const float gamma0 = k.F32((2.6 + 4.0 * delta) * Sq(alpha) + 12.4 * alpha -
-                                   13.2 * k.Sqrt(alpha, "the stiffener span is negative"),
-                               "the stiffener or its plating is out of range");
+    const float gamma0 =
+        k.F32((2.6 + 4.0 * delta) * Sq(alpha) + 12.4 * alpha - 13.2 * k.Sqrt(alpha, "the stiffener span is negative"),
+              "the stiffener or its plating is out of range");
     c.io = k.Fin(gamma0 * (sm * std::pow(t, 3.0) / 12.0) / 0.91, "the plating is out of range");
     c.UFst = k.Div(c.io, c.IeBu, "the stiffener section has no moment of inertia: check the profile");
 
@@ -24,7 +24,7 @@ void StiffenerStiffness(Case& c) {
     f.Num(c.io, "0.000E+0") << "/";
     f.Num(c.IeBu, "0.000E+0") << " = ";
     SetLine(line, "UFst= io/Ieff = ", f.str(), Format(c.UFst, "0.00", SepOf(c.DecSep)), "  < 1.0 (3/9.1)",
-                      UsageColour(c.UFst));
+            UsageColour(c.UFst));
 }
 
 }  // namespace veltar

@@ -27,8 +27,7 @@ double RequiredGirderModulus(Case& c, const Checked& k) {
     }
     c.cg = (type == Structure::Tank || scantling::SecondOption(c)) ? 1.5 : 1.0;
     const double factor = 4.74 * double(c.StiffQ);
-    if (type == Structure::Tank)
-        return k.Fin(factor * c.cg * 100.0 * std::fabs(ps) * c.Lm / 1000.0 * span2, kLoadHint);
+    if (type == Structure::Tank) return k.Fin(factor * c.cg * 100.0 * std::fabs(ps) * c.Lm / 1000.0 * span2, kLoadHint);
     return k.Fin(factor * c.cg * std::fabs(100.0 * ps) * c.Lm / 1000.0 * span2, kLoadHint);
 }
 
@@ -37,8 +36,7 @@ float MinimumDepth(const Case& c, const Checked& k) {
     const double lgs = c.Lgs;
     double dmin = lgs / 12.0;
     if (scantling::StructureOf(c) == Structure::Tank) dmin = lgs / 8.0;
-    if (scantling::StructureOf(c) == Structure::Upper)
-        dmin = scantling::SecondOption(c) ? 0.125 * lgs : 0.0583 * lgs;
+    if (scantling::StructureOf(c) == Structure::Upper) dmin = scantling::SecondOption(c) ? 0.125 * lgs : 0.0583 * lgs;
     return k.F32(dmin, "check the girder span Lgs");
 }
 
@@ -48,8 +46,7 @@ float MinimumWeb(const Case& c, const Checked& k) {
     return tw > 11.0f ? 11.0f : tw;
 }
 
-void FillOkLine(ResultLine& line, std::string title, std::string formula, bool ok,
-                std::string_view reference) {
+void FillOkLine(ResultLine& line, std::string title, std::string formula, bool ok, std::string_view reference) {
     SetLine(line, std::move(title), std::move(formula), ok ? "OK" : "NOK", reference, ok ? 2 : 4);
 }
 
@@ -66,31 +63,27 @@ void GirderModulus(Case& c, const Tables& tables, const Checked& k) {
 // Depth and web share their rule paragraphs.
 void GirderDepthAndWeb(Case& c, const Checked& k) {
     const char sep = SepOf(c.DecSep);
-    const std::string_view ref = scantling::ByStructure(
-        scantling::StructureOf(c), "  (3-2-2/7.9.2)", "  (3-2-2/9.9.2)", "  (3-2-4/3.7.2)");
+    const std::string_view ref =
+        scantling::ByStructure(scantling::StructureOf(c), "  (3-2-2/7.9.2)", "  (3-2-2/9.9.2)", "  (3-2-4/3.7.2)");
     const float dmin = MinimumDepth(c, k);
     c.UFgd = k.Div(dmin, c.GirdH, "the girder height is zero");
-    FillOkLine(c.GirderDepthLine, "Min depth of girder = ", Format(dmin, "0.0", sep) + " mm",
-               c.UFgd <= 1.0, ref);
+    FillOkLine(c.GirderDepthLine, "Min depth of girder = ", Format(dmin, "0.0", sep) + " mm", c.UFgd <= 1.0, ref);
     const float twmin = MinimumWeb(c, k);
     c.UFgw = k.Div(twmin, c.GirdTw, "the girder web thickness is zero");
-    FillOkLine(c.GirderWebLine, "Min thickness of web = ", Format(twmin, "0.0", sep) + " mm",
-               c.UFgw <= 1.0, ref);
+    FillOkLine(c.GirderWebLine, "Min thickness of web = ", Format(twmin, "0.0", sep) + " mm", c.UFgw <= 1.0, ref);
 }
 
 void TrippingBrackets(Case& c) {
-    FillOkLine(c.TrippingLine, "Max distance between tripping brackets = ", "3000 mm",
-               double(c.Lt) <= 3000.0,
-               scantling::ByStructure(scantling::StructureOf(c), "  (3-2-2/7.9.3)",
-                                      "  (3-2-2/9.9.3)", "  (3-2-4/3.7.3)"));
+    FillOkLine(
+        c.TrippingLine, "Max distance between tripping brackets = ", "3000 mm", double(c.Lt) <= 3000.0,
+        scantling::ByStructure(scantling::StructureOf(c), "  (3-2-2/7.9.3)", "  (3-2-2/9.9.3)", "  (3-2-4/3.7.3)"));
 }
 
 }  // namespace
 
 void GirderScantling(Case& c, const Tables& tables) {
     const Checked k("Girder scantling");
-    for (ResultLine* line :
-         {&c.GirderSMLine, &c.GirderDepthLine, &c.GirderWebLine, &c.TrippingLine})
+    for (ResultLine* line : {&c.GirderSMLine, &c.GirderDepthLine, &c.GirderWebLine, &c.TrippingLine})
         line->ClearTexts();
     c.UFgm = c.UFgd = c.UFgw = -2;
     GirderModulus(c, tables, k);

@@ -10,8 +10,7 @@ namespace {
 
 using scantling::Structure;
 
-constexpr std::string_view kStrengthHint =
-    "check the plate yield stress Fyp and tensile strength Fup";
+constexpr std::string_view kStrengthHint = "check the plate yield stress Fyp and tensile strength Fup";
 constexpr std::string_view kRootHint = "check the pressure ps and the plate strengths Fyp, Fup";
 constexpr std::string_view kSizeHint = "check the spacings s1, s2, the span L1 and the pressure ps";
 
@@ -40,8 +39,7 @@ constexpr BulkheadRule kWatertightRule{6.0, 200.0, 290.0, 1.5};
 constexpr BulkheadRule kTankRule{6.5, 150.0, 254.0, 2.5};
 
 // The maxima are strict: the formula replaces the lower bound only when greater.
-double BulkheadMinimum(const Checked& k, const BulkheadRule& rule, double s, double aspect,
-                       double rootQh) {
+double BulkheadMinimum(const Checked& k, const BulkheadRule& rule, double s, double aspect, double rootQh) {
     const double bound = s / rule.boundDiv + 2.5;
     const double tb = bound > rule.floor ? bound : rule.floor;
     const double tf = k.Fin(s * aspect * rootQh / rule.formulaDiv + rule.formulaAdd, kSizeHint);
@@ -68,10 +66,8 @@ void FillPlateScantlingLine(Case& c, double tmin, bool plate2) {
     line.Title = plate2 ? "Plate 2: UF = tmin/t = " : "Plate 1: UF = tmin/t = ";
     line.Formula = Format(tmin, "0.00", sep) + "/" + Format(c.t, "0.00", sep) + " = ";
     line.Value = Format(c.UFt, "0.00", sep);
-    line.Reference = std::string(scantling::ByStructure(scantling::StructureOf(c),
-                                                        "  < 1.0  (3-2-2/7.3)",
-                                                        "  < 1.0  (3-2-2/9.3)",
-                                                        "  < 1.0  (3-2-4/3.3)"));
+    line.Reference = std::string(scantling::ByStructure(scantling::StructureOf(c), "  < 1.0  (3-2-2/7.3)",
+                                                        "  < 1.0  (3-2-2/9.3)", "  < 1.0  (3-2-4/3.3)"));
     line.Colour = UsageColour(c.UFt);
 }
 

@@ -46,8 +46,7 @@ void PlateYield(Case& c) {
     const scantling::Governing g = GoverningCorner(c, k);
     // The yield stress itself: the 0.72*Fup limit belongs to the thickness rule only.
     c.UFy = k.Div(double(c.FS) * g.value, c.Fyp, "the plate yield stress Fyp is zero");
-    c.PlateYieldNote = "  Control in points A-D,  Factor of Safety F.S. = " +
-                       Format(c.FS, "0.00", SepOf(c.DecSep));
+    c.PlateYieldNote = "  Control in points A-D,  Factor of Safety F.S. = " + Format(c.FS, "0.00", SepOf(c.DecSep));
     if (c.UFy != 0.0) FillPlateYieldLine(c, g);
 }
 

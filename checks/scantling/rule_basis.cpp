@@ -12,8 +12,7 @@ Structure StructureOf(const Case& c) {
     return Structure::Upper;
 }
 
-std::string_view ByStructure(Structure s, std::string_view watertight, std::string_view tank,
-                             std::string_view upper) {
+std::string_view ByStructure(Structure s, std::string_view watertight, std::string_view tank, std::string_view upper) {
     switch (s) {
         case Structure::Watertight: return watertight;
         case Structure::Tank: return tank;
@@ -40,9 +39,7 @@ float WeffMin(const Checked& k, double wAtPlate, double wAtTop, std::string_view
     return k.F32(w / 1000.0, hint);
 }
 
-float PlateQ(const Case& c, const Tables& tables) {
-    return MaterialQ(tables, c.PlateGradeIndex, c.Fyp, c.Fup);
-}
+float PlateQ(const Case& c, const Tables& tables) { return MaterialQ(tables, c.PlateGradeIndex, c.Fyp, c.Fup); }
 
 double ModulusCheck(const Case& c, const Checked& k, ResultLine& line, double sm, float weffmin,
                     std::string_view zeroHint, const ByType& reference) {

@@ -23,8 +23,7 @@ Structure StructureOf(const Case& c);
 inline bool SecondOption(const Case& c) { return c.EndOption == 1; }
 
 // One text per structure type, e.g. the rule paragraph of a check.
-std::string_view ByStructure(Structure s, std::string_view watertight, std::string_view tank,
-                             std::string_view upper);
+std::string_view ByStructure(Structure s, std::string_view watertight, std::string_view tank, std::string_view upper);
 
 // sqrt(sx^2 + sy^2 - sx*sy + 3*tau^2); an overflow ends the run with `hint`.
 double VonMises(const Checked& k, double sx, double sy, double tau, std::string_view hint);

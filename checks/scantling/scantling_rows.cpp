@@ -34,8 +34,7 @@ void YieldRows(Case& c) {
         AddResultIfTitled(c.Rows, c.PlateYieldLine);
     }
     AddHeading(c.Rows, "STIFFENER YIELD CHECK:");
-    AddNote(c.Rows,
-           WidthNote(c, c.beSc, " mm (check at points 1-3, plate(p) and stiffener(s)). "));
+    AddNote(c.Rows, WidthNote(c, c.beSc, " mm (check at points 1-3, plate(p) and stiffener(s)). "));
     AddResultIfTitled(c.Rows, c.StiffYieldPLine);
     AddResultIfTitled(c.Rows, c.StiffYieldSLine);
 }

@@ -45,8 +45,7 @@ double StiffenerHead(const Case& c) {
 }
 
 double RequiredModulus(const Case& c, const Checked& k) {
-    constexpr std::string_view hint =
-        "check the pressure ps, the spacing s1, the span L1 and the grades";
+    constexpr std::string_view hint = "check the pressure ps, the spacing s1, the span L1 and the grades";
     const float factor = k.F32(7.8 * double(c.StiffQ), hint);
     const double l = double(c.L1) / 1000.0;
     return k.Fin(double(factor) * c.c * StiffenerHead(c) * (double(c.s1) / 1000.0) * (l * l), hint);
@@ -58,8 +57,7 @@ void StiffenerScantling(Case& c, const Tables& tables) {
     const Checked k("Stiffener scantling");
     c.StiffSMLine.ClearTexts();
     c.UFsm = -2;
-    const float weffmin = scantling::WeffMin(k, c.WepSc, c.WesSc,
-                                             "check the section moduli of the stiffener");
+    const float weffmin = scantling::WeffMin(k, c.WepSc, c.WesSc, "check the section moduli of the stiffener");
     c.StiffQ = GoverningQ(c, tables);
     c.c = StiffenerCFactor(c);
     const double sm = RequiredModulus(c, k);

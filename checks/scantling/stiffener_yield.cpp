@@ -9,13 +9,11 @@
 namespace veltar {
 namespace {
 
-constexpr std::string_view kStressHint =
-    "check the stresses, the pressure p and the section moduli of the stiffener";
+constexpr std::string_view kStressHint = "check the stresses, the pressure p and the section moduli of the stiffener";
 
 // Bending stress p*sm*L1^2/(divisor*W) of the continuous stiffener: divisor 12 at
 // the supports, 24 at mid-span.
-double BendingStress(const Case& c, const Checked& k, double w, double divisor,
-                     std::string_view zeroHint) {
+double BendingStress(const Case& c, const Checked& k, double w, double divisor, std::string_view zeroHint) {
     const double l1 = c.L1;
     const double load = k.Fin(double(c.p) * c.sm * (l1 * l1), kStressHint);
     return k.Div(load, divisor * w, zeroHint);
@@ -46,12 +44,12 @@ scantling::Governing StiffenerSide(const Case& c, const Checked& k) {
     return g;
 }
 
-void FillYieldLine(ResultLine& line, const Case& c, const scantling::Governing& g, char side,
-                   const Real& fy, double uf) {
+void FillYieldLine(ResultLine& line, const Case& c, const scantling::Governing& g, char side, const Real& fy,
+                   double uf) {
     const char sep = SepOf(c.DecSep);
     line.Title = "Point " + std::to_string(g.point) + side + ": UF = F.S.*Sigeq/Fy  = ";
-    line.Formula = Format(c.FS, "0.00", sep) + "*" + scantling::FormatHeld(g, "0.0", sep) + "/" +
-                   Format(fy, "0.0", sep) + " = ";
+    line.Formula =
+        Format(c.FS, "0.00", sep) + "*" + scantling::FormatHeld(g, "0.0", sep) + "/" + Format(fy, "0.0", sep) + " = ";
     line.Value = Format(uf, "0.00", sep);
     line.Reference = "  < 1.0 (3-2-1/3.11)";
     line.Colour = UsageColour(uf);

@@ -44,8 +44,10 @@ Texts Lines(const fs::path& path) {
 
 // A valid case row with some cells replaced (or added).
 std::string CaseLine(const std::vector<std::pair<int, std::string>>& changes = {}) {
-    Texts cells = Split("Deck 3|F40-A|0|1.43|0.6|235|400|355|490|206000|1|65|0|LR|200x90x9x14|TG|800x200x10x20|3000|2500|"
-                        "8000|6000|3000|20|625|625|-100|-100|-30|-30|40|0.03|0.03", "|");
+    Texts cells = Split(
+        "Deck 3|F40-A|0|1.43|0.6|235|400|355|490|206000|1|65|0|LR|200x90x9x14|TG|800x200x10x20|3000|2500|"
+        "8000|6000|3000|20|625|625|-100|-100|-30|-30|40|0.03|0.03",
+        "|");
     for (const auto& [cell, text] : changes) cells.resize(std::max<size_t>(cells.size(), cell + 1)), cells[cell] = text;
     std::string line;
     for (size_t i = 0; i < cells.size(); ++i) line += (i ? "\t" : "") + cells[i];
@@ -66,12 +68,14 @@ protected:
     // A case row as loading leaves it (every input a 32-bit float), with factors that test the masks.
     Case Loaded() {
         EXPECT_TRUE(Parse(CaseLine({{25, "-100.5"}})).ok && LoadDatabaseCase(c, tables, db, 0, events));
-        c.c = 0.8, c.UFpb = 0.456, c.UFpu = 0.5, c.UFpl = 0.1, c.UFb = 0.7649, c.UFbt = 0.3, c.UFst = 0.2, c.UFgbu = 0.91f;
+        c.c = 0.8, c.UFpb = 0.456, c.UFpu = 0.5, c.UFpl = 0.1, c.UFb = 0.7649, c.UFbt = 0.3, c.UFst = 0.2,
+        c.UFgbu = 0.91f;
         c.UFt = 0.33, c.UFsm = 0.445, c.UFgm = 1.005, c.UFy = 0.4, c.UFyp = 0.5, c.UFys = 0.6;
         return c;
     }
 
-    fs::path dir = ::testing::TempDir() + "veltar_casedb_" + ::testing::UnitTest::GetInstance()->current_test_info()->name();
+    fs::path dir =
+        ::testing::TempDir() + "veltar_casedb_" + ::testing::UnitTest::GetInstance()->current_test_info()->name();
     Tables tables;
     CaseDatabase db;
     Texts warnings;
@@ -98,19 +102,28 @@ TEST_F(CaseDb, RowsAreReadUpToTheEndRow) {
 }
 
 TEST_F(CaseDb, WholeNumbersRoundHalfToEvenAndCodesGiveTheProfiles) {
-    for (const auto& [text, value] : {std::pair{"2.5", 2}, {"3.5", 4}, {"1,6", 2}, {"32767", 32767}, {"-32768", -32768}}) {
+    for (const auto& [text, value] :
+         {std::pair{"2.5", 2}, {"3.5", 4}, {"1,6", 2}, {"32767", 32767}, {"-32768", -32768}}) {
         ASSERT_TRUE(Parse(CaseLine({{2, text}})).ok) << text;
         EXPECT_EQ(CellOf(db.rows[0], "LoadCond"), value) << text;
     }
-    const struct { const char *code, *dims; i16 kind, row; std::array<float, 4> dim; } cases[] = {
-        {"LR", "200x90x9x14", kLTable, 16, {200, 90, 9, 14}}, {"LR", "123x45x6x7", kLTable, 0, {123, 45, 6, 7}},  // no row
-        {"BF", "200x9", kBulb, 16, {200, 9, 0, 0}}, {"BF", "201x9", kBulb, 0, {201, 9, 0, 0}},
-        {"LW", "250x90x10x12.5", kLBuilt, 0, {250, 90, 10, 12.5f}}, {"TG", "300x100x10x15", kTBuilt, 0, {300, 100, 10, 15}},
-        {"FB", "180x10", kFbBuilt, 0, {180, 10, 0, 0}}, {"IG", "400x150x12x20", kIBuilt, 0, {400, 150, 12, 20}}};
+    const struct {
+        const char *code, *dims;
+        i16 kind, row;
+        std::array<float, 4> dim;
+    } cases[] = {{"LR", "200x90x9x14", kLTable, 16, {200, 90, 9, 14}},
+                 {"LR", "123x45x6x7", kLTable, 0, {123, 45, 6, 7}},  // no row
+                 {"BF", "200x9", kBulb, 16, {200, 9, 0, 0}},
+                 {"BF", "201x9", kBulb, 0, {201, 9, 0, 0}},
+                 {"LW", "250x90x10x12.5", kLBuilt, 0, {250, 90, 10, 12.5f}},
+                 {"TG", "300x100x10x15", kTBuilt, 0, {300, 100, 10, 15}},
+                 {"FB", "180x10", kFbBuilt, 0, {180, 10, 0, 0}},
+                 {"IG", "400x150x12x20", kIBuilt, 0, {400, 150, 12, 20}}};
     for (const auto& k : cases) {
         ASSERT_TRUE(Parse(CaseLine({{13, k.code}, {14, k.dims}, {15, "LG"}})).ok) << k.code << k.dims;
         const CaseRow& r = db.rows[0];
-        EXPECT_EQ(std::tuple(r.StiffKind, r.StiffRow, r.StiffDim, r.GirdKind), std::tuple(k.kind, k.row, k.dim, kLGirder))
+        EXPECT_EQ(std::tuple(r.StiffKind, r.StiffRow, r.StiffDim, r.GirdKind),
+                  std::tuple(k.kind, k.row, k.dim, kLGirder))
             << k.dims;
     }
 }
@@ -118,20 +131,24 @@ TEST_F(CaseDb, WholeNumbersRoundHalfToEvenAndCodesGiveTheProfiles) {
 TEST_F(CaseDb, BadRowsNameTheLineAndTheCellAndLeaveThePreviousTable) {
     ASSERT_TRUE(Parse(CaseLine() + CaseLine({{1, "second"}}) + "End\r\n").ok);
     db.DbPath = "previous.velti";
-    const std::tuple<int, const char*, int, const char*> cases[] = {  // cell, text, decimal separator, message
+    const std::tuple<int, const char*, int, const char*> cases[] = {
+        // cell, text, decimal separator, message
         {22, "abc", 1, "t.velti: line 2, cell 23 (t): \"abc\" is not a number"},
         {5, "1e39", 0, "t.velti: line 2, cell 6 (Fyp): \"1e39\" is not a number"},
         {2, "32768", 0, "t.velti: line 2, cell 3 (LoadCond): \"32768\" is outside -32768 to 32767"},
         {12, "-40000", 0, "t.velti: line 2, cell 13 (EndOption): \"-40000\" is outside -32768 to 32767"},
-        {13, "lr", 0, "t.velti: line 2, cell 14 (stiffener code): unknown stiffener code \"lr\" (LR, LW, TG, FB, BF or IG)"},
+        {13, "lr", 0,
+         "t.velti: line 2, cell 14 (stiffener code): unknown stiffener code \"lr\" (LR, LW, TG, FB, BF or IG)"},
         {15, "IG", 0, "t.velti: line 2, cell 16 (girder code): unknown girder code \"IG\" (LG or TG)"},
-        {14, "200x90x9", 0, "t.velti: line 2, cell 15 (stiffener dimensions): \"200x90x9\" needs 4 numbers joined by \"x\""},
+        {14, "200x90x9", 0,
+         "t.velti: line 2, cell 15 (stiffener dimensions): \"200x90x9\" needs 4 numbers joined by \"x\""},
         {16, "800x200x1ox20", 1, "t.velti: line 2, cell 17 (girder dimensions): \"1o\" is not a number"}};
     for (const auto& [cell, text, decSep, message] : cases)
         EXPECT_EQ(Parse("% ok\r\n" + CaseLine({{cell, text}}), decSep).message, message);
     EXPECT_EQ(Parse(CaseLine().substr(0, CaseLine().rfind('\t')) + "\r\n").message,
               "t.velti: line 1: a case row needs 32 cells, found 31");
-    EXPECT_EQ(Parse("% " + std::string(100000, 'a') + "\r\nEnd\r\n").message, "t.velti: line 1 is longer than 65536 characters");
+    EXPECT_EQ(Parse("% " + std::string(100000, 'a') + "\r\nEnd\r\n").message,
+              "t.velti: line 1 is longer than 65536 characters");
     EXPECT_EQ(std::tuple(db.DbRowCount(), db.rows[1].Ident, db.DbPath), std::tuple(2, "second", "previous.velti"));
     EXPECT_TRUE(Parse("% " + std::string(65000, 'a') + "\r\n" + CaseLine({{32, "extra"}})).ok);
 }
@@ -145,8 +162,10 @@ TEST_F(CaseDb, LoadingARowReplacesTheCaseAndRecalculatesIt) {
     ASSERT_TRUE(LoadDatabaseCase(c, tables, db, 1, events));
     EXPECT_EQ(std::tuple(c.FileName, c.Ident, c.LRow, c.GirdKind, db.DbRow),
               std::tuple("frame40.velta", "F40-A", 16, kTGirder, 1));
-    EXPECT_EQ((std::pair<int, int>(c.PlateGradeIndex, c.StiffGradeIndex)), std::pair(tables.Mat.count, tables.Mat.count));
-    EXPECT_EQ(std::tuple(double(c.Fys), c.t.kind()), std::tuple(355.0, Real::Kind::Single));  // the row's, not the grade table's
+    EXPECT_EQ((std::pair<int, int>(c.PlateGradeIndex, c.StiffGradeIndex)),
+              std::pair(tables.Mat.count, tables.Mat.count));
+    EXPECT_EQ(std::tuple(double(c.Fys), c.t.kind()),
+              std::tuple(355.0, Real::Kind::Single));  // the row's, not the grade table's
     EXPECT_EQ(RunFault(c), "");
     EXPECT_EQ(events.texts, (Texts{" s1 <= L1  ", " s1 <= L2  "})) << "the span warnings reach the caller";
 }
@@ -168,13 +187,25 @@ TEST_F(CaseDb, ResultLineCellsInTheirMasksAndPrecisions) {
 
 TEST_F(CaseDb, ResultLineChoicesProfilesWordsAndSeparators) {
     const Case loaded = Loaded();
-    const struct { void (*set)(Case&); std::vector<int> at; const char* text; char sep = '.'; } cases[] = {
+    const struct {
+        void (*set)(Case&);
+        std::vector<int> at;
+        const char* text;
+        char sep = '.';
+    } cases[] = {
         // UL shows for a watertight bulkhead only; the option's meaning turns over between the structure types.
-        {[](Case& c) { c.LoadCond = 1, c.BulkheadType = 0, c.EndOption = 1, c.UL = 5; }, {2, 8, 9, 10},
+        {[](Case& c) { c.LoadCond = 1, c.BulkheadType = 0, c.EndOption = 1, c.UL = 5; },
+         {2, 8, 9, 10},
          "B|Watertight bulkhead|05| No end attachment"},
-        {[](Case& c) { c.LoadCond = 2, c.EndOption = 1; }, {2, 8, 9, 10}, "C|Tank bulkhead|-| Supported at both ends by girder"},
-        {[](Case& c) { c.LoadCond = -1, c.BulkheadType = 5, c.EndOption = 1; }, {2, 8, 10}, "C|Upper Structure| In way of tanks"},
-        {[](Case& c) { c.StiffKind = kLBuilt, c.GirdKind = kLGirder; }, {12, 13}, "LW200x90x9.0x14.0|LG800x200x10.0x20.0"},
+        {[](Case& c) { c.LoadCond = 2, c.EndOption = 1; },
+         {2, 8, 9, 10},
+         "C|Tank bulkhead|-| Supported at both ends by girder"},
+        {[](Case& c) { c.LoadCond = -1, c.BulkheadType = 5, c.EndOption = 1; },
+         {2, 8, 10},
+         "C|Upper Structure| In way of tanks"},
+        {[](Case& c) { c.StiffKind = kLBuilt, c.GirdKind = kLGirder; },
+         {12, 13},
+         "LW200x90x9.0x14.0|LG800x200x10.0x20.0"},
         {[](Case& c) { c.StiffKind = kFbBuilt; }, {12}, "Fb200x9.0"},
         {[](Case& c) { c.StiffKind = kTTable, c.GirdKind = 2; }, {12, 13}, "|"},
         {[](Case& c) { c.UFb = -99; }, {33, 34, 35}, "N/A|N/A|0.20"},  // no axial compression
@@ -194,7 +225,8 @@ TEST_F(CaseDb, ResultLineChoicesProfilesWordsAndSeparators) {
 }
 
 TEST_F(CaseDb, ResultTableRecalculatesEveryRowFromAFreshStart) {
-    for (const auto& [in, out] : {std::pair{"deck.v2/frame40", "deck.v2/frame40.velto"}, {"frame40.tab.txt", "frame40.tab.velto"},
+    for (const auto& [in, out] : {std::pair{"deck.v2/frame40", "deck.v2/frame40.velto"},
+                                  {"frame40.tab.txt", "frame40.tab.velto"},
                                   {"frame40.VELTI", "frame40.velto"}})
         EXPECT_EQ(ResultPath(in), out) << in;
     Read("two_cases.velti");
@@ -237,24 +269,41 @@ TEST_F(CaseDb, BatchCommand) {
     const std::string usage = "usage: veltar-cli batch FILE.velti [-o OUT.velto] [--data DIR]\n";
     fs::copy_file(two, d + "t.velti");
     fs::resize_file(d + "t.velti", fs::file_size(d + "t.velti") - 5);  // without its "end\r\n"
-    const struct { Texts args; int code; std::string out, err; } runs[] = {
+    const struct {
+        Texts args;
+        int code;
+        std::string out, err;
+    } runs[] = {
         {{two, "-o", d + "r.velto", "--data", data}, cli::kExitOk, d + "r.velto: 3 rows, 2 cases, 0 faulted, ", ""},
-        {{kFixtures + "one_fault.velti", "-o", d + "r.velto", "--data", data}, cli::kExitOk,
-         d + "r.velto: 3 rows, 2 cases, 1 faulted, ", "veltar-cli: line 3 (F40-T0): "},
-        {{d + "t.velti", "--data", data}, cli::kExitOk, d + "t.velto: ", "veltar-cli: warning: " + d + "t.velti: no \"End\" row"},
-        {{d + "none.velti", "--data", data}, cli::kExitFileError, "", "veltar-cli: can't find file - " + d + "none.velti\n"},
+        {{kFixtures + "one_fault.velti", "-o", d + "r.velto", "--data", data},
+         cli::kExitOk,
+         d + "r.velto: 3 rows, 2 cases, 1 faulted, ",
+         "veltar-cli: line 3 (F40-T0): "},
+        {{d + "t.velti", "--data", data},
+         cli::kExitOk,
+         d + "t.velto: ",
+         "veltar-cli: warning: " + d + "t.velti: no \"End\" row"},
+        {{d + "none.velti", "--data", data},
+         cli::kExitFileError,
+         "",
+         "veltar-cli: can't find file - " + d + "none.velti\n"},
         {{two, "--data", d}, cli::kExitFileError, "", "veltar-cli: "},
-        {{two, "-o", d + "no/r.velto", "--data", data}, cli::kExitFileError, "",
+        {{two, "-o", d + "no/r.velto", "--data", data},
+         cli::kExitFileError,
+         "",
          "veltar-cli: can't save file - " + d + "no/r.velto"},
-        {{}, cli::kExitUsage, "", usage}, {{"a.velti", "-o"}, cli::kExitUsage, "", usage},
-        {{"a.velti", "b.velti"}, cli::kExitUsage, "", usage}, {{"a.velti", "--fast"}, cli::kExitUsage, "", usage}};
+        {{}, cli::kExitUsage, "", usage},
+        {{"a.velti", "-o"}, cli::kExitUsage, "", usage},
+        {{"a.velti", "b.velti"}, cli::kExitUsage, "", usage},
+        {{"a.velti", "--fast"}, cli::kExitUsage, "", usage}};
     for (auto k : runs) {
         std::vector<char*> argv;
         for (std::string& a : k.args) argv.push_back(a.data());
         ::testing::internal::CaptureStdout();
         ::testing::internal::CaptureStderr();
         EXPECT_EQ(cli::RunBatch(static_cast<int>(argv.size()), argv.data()), k.code) << k.err;
-        const std::string out = ::testing::internal::GetCapturedStdout(), err = ::testing::internal::GetCapturedStderr();
+        const std::string out = ::testing::internal::GetCapturedStdout(),
+                          err = ::testing::internal::GetCapturedStderr();
         EXPECT_TRUE(out.starts_with(k.out) && err.starts_with(k.err)) << out << err;
         EXPECT_EQ(std::count(out.begin(), out.end(), '\n'), k.code == cli::kExitOk ? 1 : 0) << out;
         EXPECT_EQ(std::count(err.begin(), err.end(), '\n'), k.err.empty() ? 0 : 1) << err;

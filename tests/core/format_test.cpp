@@ -2,8 +2,8 @@
 #include <gtest/gtest.h>
 
 #include <charconv>
-#include <cstdlib>
 #include <cmath>
+#include <cstdlib>
 #include <iomanip>
 #include <random>
 #include <string>
@@ -21,11 +21,11 @@ struct DoubleCase {
 
 TEST(Format, DoubleMasks) {
     const DoubleCase cases[] = {
-        {1.005, "0.00", "1.01"},      // 1.00499999999999989 reads 1.005 at 15 digits
+        {1.005, "0.00", "1.01"},  // 1.00499999999999989 reads 1.005 at 15 digits
         {2.675, "0.00", "2.68"},
-        {0.125, "0.00", "0.13"},      // half away from zero
+        {0.125, "0.00", "0.13"},  // half away from zero
         {-0.125, "0.00", "-0.13"},
-        {-0.04, "0.0", "-0.0"},       // sign kept when it rounds to zero
+        {-0.04, "0.0", "-0.0"},  // sign kept when it rounds to zero
         {0.04, "0.0", "0.0"},
         {0.0, "###", ""},
         {5.0, "###", "5"},
@@ -84,7 +84,7 @@ TEST(Format, DecimalSeparatorFollowsLocale) {
 TEST(PlainText, ShortestTextInItsPrecision) {
     EXPECT_EQ(PlainText(625.0), "625");
     EXPECT_EQ(PlainText(612.5f), "612.5");
-    EXPECT_EQ(PlainText(0.03f), "0.03");                          // never 0.0299999993294477
+    EXPECT_EQ(PlainText(0.03f), "0.03");  // never 0.0299999993294477
     EXPECT_EQ(PlainText(static_cast<double>(0.03f)), "0.0299999993294477");
     EXPECT_EQ(PlainText(1.43f), "1.43");
     EXPECT_EQ(PlainText(-100.0f), "-100");

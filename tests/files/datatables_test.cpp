@@ -37,8 +37,9 @@ TEST(ReadTables, LenientLayoutAndFullTables) {
     TableFolder folder;
     // A byte-order mark, blanks around fields, whole numbers, blank lines, CRLF, no final line end.
     folder.Write("lprof.dat", "\xEF\xBB\xBF 100 , 75.0,7,7.0\r\n\n  \r\n125.0,75.0,7.0,7.0");
-    folder.Write("ABSmat.dat", "\"A\",235.0,400.0,1.0\r\n\"B\",235,400,1\r\n  \"D, special\" ,235.0,400.0,1.0\r\n"
-                               "\"E\",235.0,400.0,1.0\r\n\"\",0,0,0\r\n\r\n");
+    folder.Write("ABSmat.dat",
+                 "\"A\",235.0,400.0,1.0\r\n\"B\",235,400,1\r\n  \"D, special\" ,235.0,400.0,1.0\r\n"
+                 "\"E\",235.0,400.0,1.0\r\n\"\",0,0,0\r\n\r\n");
     Tables tables;
     ASSERT_TRUE(ReadTables(folder.dir.string(), tables));
     EXPECT_EQ(tables.L.count, 1);
@@ -52,7 +53,10 @@ TEST(ReadTables, LenientLayoutAndFullTables) {
     EXPECT_EQ(tables.Mat.count, 22);
 }
 
-const struct { const char* file; std::string text, message; } kBad[] = {
+const struct {
+    const char* file;
+    std::string text, message;
+} kBad[] = {
     {"lprof.dat", kL + kL + "\n1,2,3,4,\n", "lprof.dat, line 4: expected 4 fields (H, B, tw, tf), found 5"},
     {"fprof.dat", "200.0;9.0\n", "fprof.dat, line 1: expected 2 fields (H, tw), found 1"},
     {"lprof.dat", "100.0,75.0,7.0 7,7.0\n", "lprof.dat, line 1: field 3 \"7.0 7\" is not a number"},
@@ -66,10 +70,12 @@ const struct { const char* file; std::string text, message; } kBad[] = {
     {"ABSmat.dat", "\"A,235.0,400.0,1.0\n", "ABSmat.dat, line 1: a quote is not closed"},
     {"ABSmat.dat", "\"A\"H,235.0,400.0,1.0\n", "ABSmat.dat, line 1: text after a closing quote"},
     {"ABSmat.dat", "\"A\",235.0,400.0\n", "ABSmat.dat, line 1: expected 4 fields (\"name\", Fy, Fu, Q), found 3"},
-    {"bfprof.dat", "200.0,9.0,28.0,8.0,2360.0\n" + std::string(600, '7') + "\n", "bfprof.dat, line 2: longer than 512 characters"},
+    {"bfprof.dat", "200.0,9.0,28.0,8.0,2360.0\n" + std::string(600, '7') + "\n",
+     "bfprof.dat, line 2: longer than 512 characters"},
     {"tprof.dat", "\n  \r\n\n", "tprof.dat: the file holds no records"},
     {"lprof.dat", Repeat(kL, 62), "lprof.dat, line 62: more than 61 records"},
-    {"ABSmat.dat", Repeat(kGrade, 3), "ABSmat.dat: 3 records, at least 4 needed (the default grade 2 and the user-defined last grade)"},
+    {"ABSmat.dat", Repeat(kGrade, 3),
+     "ABSmat.dat: 3 records, at least 4 needed (the default grade 2 and the user-defined last grade)"},
     {"fprof.dat", Repeat("200.0,9.0\n", 13), "fprof.dat: 13 records, at least 14 needed (the default is row 13)"},
     {"lprof.dat", Repeat("\n", 1001), "lprof.dat, line 1001: more than 1000 lines"},
 };
@@ -89,9 +95,11 @@ TEST(ReadTables, MissingFileIsNamedAndTheBulbTableIsReadFirst) {
     TableFolder folder;
     fs::remove(folder.dir / "tprof.dat");
     Tables tables;
-    EXPECT_EQ(ReadTables(folder.dir.string(), tables).message, "tprof.dat: can't open " + (folder.dir / "tprof.dat").string());
+    EXPECT_EQ(ReadTables(folder.dir.string(), tables).message,
+              "tprof.dat: can't open " + (folder.dir / "tprof.dat").string());
     folder.Write("bfprof.dat", "x\n");
-    EXPECT_EQ(ReadTables(folder.dir.string(), tables).message, "bfprof.dat, line 1: expected 5 fields (H, tw, c, r, Ax), found 1");
+    EXPECT_EQ(ReadTables(folder.dir.string(), tables).message,
+              "bfprof.dat, line 1: expected 5 fields (H, tw, c, r, Ax), found 1");
 }
 
 TEST(FindDataDir, BesideTheProgramThenShare) {

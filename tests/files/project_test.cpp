@@ -7,8 +7,8 @@
 #include <fstream>
 #include <limits>
 
-#include "files/projectfile.h"
 #include "files/datatables.h"
+#include "files/projectfile.h"
 #include "files/projectlayout.h"
 
 namespace veltar {
@@ -35,9 +35,9 @@ std::string Join(const std::vector<std::string>& lines, const char* end = "\r\n"
 
 // A version-150 file: no girder kind, L2 to Lt, ps or girder dimensions.
 const std::vector<std::string> kOldLines = {
-    "150", "\"Old\"", "\"Case\"", "1", "2", "3", "4", "0", "1", "5", "2", "0", "1", "65", "1.11", "0.8", "315", "440",
-    "235", "400", "206000", "700", "650", "2850.3", "14.5", "-120", "-90", "-20", "-15", "25", "0.045", "4000", "250",
-    "90", "11", "16", "0", "0"};
+    "150", "\"Old\"", "\"Case\"", "1",   "2",     "3",    "4",   "0",      "1",   "5",   "2",      "0",    "1",
+    "65",  "1.11",    "0.8",      "315", "440",   "235",  "400", "206000", "700", "650", "2850.3", "14.5", "-120",
+    "-90", "-20",     "-15",      "25",  "0.045", "4000", "250", "90",     "11",  "16",  "0",      "0"};
 
 class ProjectFile : public ::testing::Test {
 protected:
@@ -54,7 +54,8 @@ protected:
         EXPECT_TRUE(WriteProjectFile(c, path).ok);
         return CrLfLines(ReadAll(path));
     }
-    fs::path dir_ = ::testing::TempDir() + "veltar_files_" + ::testing::UnitTest::GetInstance()->current_test_info()->name();
+    fs::path dir_ =
+        ::testing::TempDir() + "veltar_files_" + ::testing::UnitTest::GetInstance()->current_test_info()->name();
     Tables tables_;
 };
 
@@ -63,23 +64,35 @@ TEST_F(ProjectFile, EachValueInItsOwnPrecision) {
     c.Project = "He said \"no\"";  // a quote would end the text early
     c.Ident = "two\r\nlines";
     c.s1 = Real(612.5f), c.s2 = Real(1.0 / 3.0), c.L1 = Real(1.0f / 3.0f);  // typed floats, a computed double
-    c.SigxA = Real(-1.234567e7f), c.p = -Real(0.05f), c.FS = 1.2f;  // SigxA needs the exponent form
+    c.SigxA = Real(-1.234567e7f), c.p = -Real(0.05f), c.FS = 1.2f;          // SigxA needs the exponent form
     const auto lines = LinesOf(c);
     ASSERT_EQ(lines.size(), 48u);
     EXPECT_EQ(Join(lines), ReadAll(PathOf("base.velta"))) << "every line ends in CR LF";
-    const std::pair<int, const char*> expected[] = {
-        {1, "180"}, {2, "\"He said 'no'\""}, {3, "\"two  lines\""}, {16, "1.2"}, {22, "206000"}, {23, "612.5"},
-        {24, "0.333333333333333"}, {25, "0.3333333"}, {26, "2500"}, {31, "-1.234567E+07"}, {36, "-0.05"}, {37, "0.03"}};
+    const std::pair<int, const char*> expected[] = {{1, "180"},
+                                                    {2, "\"He said 'no'\""},
+                                                    {3, "\"two  lines\""},
+                                                    {16, "1.2"},
+                                                    {22, "206000"},
+                                                    {23, "612.5"},
+                                                    {24, "0.333333333333333"},
+                                                    {25, "0.3333333"},
+                                                    {26, "2500"},
+                                                    {31, "-1.234567E+07"},
+                                                    {36, "-0.05"},
+                                                    {37, "0.03"}};
     for (const auto& [line, value] : expected) EXPECT_EQ(lines[line - 1], value) << "line " << line;
 }
 
 TEST_F(ProjectFile, KvtAndHlmFilesAreSavedAsKvrt) {
     fs::create_directories(dir_ / "x.kvrt.d");  // every ".kvt" in the path; ".hlm" only without ".kvt"
-    for (const auto& [given, saved] :
-         {std::pair{"a.hlm", "a.kvrt"}, {"a.kvt.hlm", "a.kvrt.hlm"}, {"x.kvt.d/a.kvt", "x.kvrt.d/a.kvrt"}, {"a.KVT", "a.KVT"}}) {
+    for (const auto& [given, saved] : {std::pair{"a.hlm", "a.kvrt"},
+                                       {"a.kvt.hlm", "a.kvrt.hlm"},
+                                       {"x.kvt.d/a.kvt", "x.kvrt.d/a.kvrt"},
+                                       {"a.KVT", "a.KVT"}}) {
         Case c;
         std::string path = PathOf(given);
-        EXPECT_TRUE(WriteProjectFile(c, path).ok && path == PathOf(saved) && fs::exists(path)) << given << " as " << path;
+        EXPECT_TRUE(WriteProjectFile(c, path).ok && path == PathOf(saved) && fs::exists(path))
+            << given << " as " << path;
     }
 }
 
@@ -126,12 +139,17 @@ TEST_F(ProjectFile, TableProfileFindsTheLastMatchingRowOrKeepsItsOwn) {
     tables_.T.row = {{{80, 82, 5, 7.4f}, {200, 100, 8, 12}}};
     tables_.Fb.row[1] = {120, 9}, tables_.BF.row[1] = {160, 8, 22, 6, 1560};
     tables_.L.count = 3, tables_.T.count = tables_.Fb.count = tables_.BF.count = 1;
-    const struct { i16 kind; double H, B, tw, tf; i16 stored, expected; } cases[] = {
+    const struct {
+        i16 kind;
+        double H, B, tw, tf;
+        i16 stored, expected;
+    } cases[] = {
         // Rows 1 and 2 match: the later wins; no row: the stored row stays; the last row counts; beyond it none.
-        {kLTable, 150, 90, 9, 0, 0, 2}, {kLTable, 150, 91, 9, 12, 3, 3},
+        {kLTable, 150, 90, 9, 0, 0, 2},    {kLTable, 150, 91, 9, 12, 3, 3},
         {kLTable, 200, 100, 10, 10, 0, 3}, {kLTable, 250, 90, 10, 15, 1, 1},
-        {kTTable, 200, 100, 8, 12, 0, 1}, {kTTable, 200, 100, 8, 13, 0, 0},  // T compares tf too
-        {kTTable, 80, 82, 5, 7.4, 1, 1}, {kFbTable, 120, 0, 9, 0, 0, 1}, {kBulb, 160, 0, 8, 0, 0, 1}};  // 7.4 is no 7.4f
+        {kTTable, 200, 100, 8, 12, 0, 1},  {kTTable, 200, 100, 8, 13, 0, 0},  // T compares tf too
+        {kTTable, 80, 82, 5, 7.4, 1, 1},   {kFbTable, 120, 0, 9, 0, 0, 1},
+        {kBulb, 160, 0, 8, 0, 0, 1}};  // 7.4 is no 7.4f
     for (const auto& k : cases) {
         Case w, c;
         w.StiffKind = k.kind, w.LRow = w.TRow = w.FbRow = w.BFRow = k.stored;
@@ -146,24 +164,34 @@ TEST_F(ProjectFile, BadFileNamesTheLineAndLeavesTheCaseUntouched) {
     const std::string longLine(kMaxProjectLineBytes + 1, 'x');
     // Line replaced (0: cut after it), text, error ("": the largest values, blanks and a sign are read).
     const std::tuple<int, const char*, const char*> cases[] = {
-        {4, "3", ""}, {6, "9", ""}, {7, "60", ""}, {11, "1", ""}, {13, "2", ""}, {23, " +.5e3 ", ""},
-        {23, "abc", "line 23: not a number: \"abc\""}, {23, "inf", "line 23: not a number: \"inf\""},
+        {4, "3", ""},
+        {6, "9", ""},
+        {7, "60", ""},
+        {11, "1", ""},
+        {13, "2", ""},
+        {23, " +.5e3 ", ""},
+        {23, "abc", "line 23: not a number: \"abc\""},
+        {23, "inf", "line 23: not a number: \"inf\""},
         {23, "1e400", "line 23: number out of range: \"1e400\""},
         {16, "1e39", "line 16: number out of range: \"1e39\""},  // a float field
         {1, "version", "line 1: not a project file version: \"version\""},
         {4, "4", "line 4: plate material grade out of range: 4 (allowed 0 to 3)"},
         {8, "61", "line 8: L table row out of range: 61 (allowed 0 to 60)"},
         {11, "2", "line 11: girder kind out of range: 2 (allowed 1 or 3)"},
-        {12, "1.5", "line 12: not a whole number: \"1.5\""}, {12, "32768", "line 12: whole number out of range: \"32768\""},
-        {2, longLine.c_str(), "line 2: line too long"}, {0, "30", "line 31: the file ends early"},
+        {12, "1.5", "line 12: not a whole number: \"1.5\""},
+        {12, "32768", "line 12: whole number out of range: \"32768\""},
+        {2, longLine.c_str(), "line 2: line too long"},
+        {0, "30", "line 31: the file ends early"},
         {49, "x", "line 49: unexpected text after the last value: \"x\""}};
     const auto good = LinesOf(Case{});
     Case before, w;
     before.s1 = Real(700.5f), before.FileName = "/jobs/current.velta";
     for (const auto& [line, text, error] : cases) {
         auto lines = good;
-        if (line == 0) lines.resize(std::stoul(text));
-        else lines.resize(std::max<size_t>(line, lines.size())), lines[line - 1] = text;
+        if (line == 0)
+            lines.resize(std::stoul(text));
+        else
+            lines.resize(std::max<size_t>(line, lines.size())), lines[line - 1] = text;
         Case c = before;
         const Status s = Open(Join(lines), c);
         EXPECT_EQ(s.message, *error ? PathOf("in.velta") + ", " + error : "") << text;
@@ -172,7 +200,8 @@ TEST_F(ProjectFile, BadFileNamesTheLineAndLeavesTheCaseUntouched) {
     }
     auto old = kOldLines;
     old[23] = "2e38";  // L1: 0.6 * 3 * L1 is no float
-    EXPECT_EQ(Open(Join(old), w).message, PathOf("in.velta") + ", line 24: L1 too large to derive the girder spans from");
+    EXPECT_EQ(Open(Join(old), w).message,
+              PathOf("in.velta") + ", line 24: L1 too large to derive the girder spans from");
     EXPECT_EQ(ReadProjectFile(w, tables_, PathOf("none.velta")).message, "can't find file - " + PathOf("none.velta"));
     EXPECT_EQ(Open(std::string(kMaxProjectFileBytes + 1, '\n'), w).message,
               PathOf("in.velta") + ": not a project file (larger than 64 KiB)");

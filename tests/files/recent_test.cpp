@@ -14,7 +14,8 @@ TEST(RecentList, OpensSavesAndClicksReorderTheFourItems) {
     const auto shown = [&] {
         RefreshRecentMenu(menu, store);
         Captions items;
-        for (int n = 1; n <= 4; ++n) if (menu.items[n].visible) items.push_back(menu.items[n].caption);
+        for (int n = 1; n <= 4; ++n)
+            if (menu.items[n].visible) items.push_back(menu.items[n].caption);
         return items;
     };
     AddRecentOnOpen(store, menu, "A");

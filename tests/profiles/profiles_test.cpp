@@ -26,18 +26,18 @@ protected:
 TEST_F(ShippedTables, RowsItemTextsAndRowSearches) {
     EXPECT_EQ(tables.BF.row[16], (std::array<float, 5>{200, 9, 28, 8, 2360}));
     EXPECT_EQ(tables.Mat.name[16], "S355M/ML EN10025-4");  // without its quotes
-    tables.L.row[0][3] = 10;  // an angle of unequal thickness
+    tables.L.row[0][3] = 10;                               // an angle of unequal thickness
     EXPECT_EQ(ItemText(tables, kLTable, 0), "L100x75x7x10");
     EXPECT_EQ(ItemText(tables, kTTable, 2, ','), "T87,5x175x7,5x11");
     EXPECT_EQ(ItemText(tables, kFbTable, 13), "Fb200x9");
     EXPECT_EQ(ItemText(tables, kBulb, 3), "BF140x6.5");
     EXPECT_EQ(ItemText(tables, kLTable, 41), "");  // beyond the table
-    EXPECT_EQ(ItemText(tables, kLBuilt, 0), "");  // a built-up kind has no rows
+    EXPECT_EQ(ItemText(tables, kLBuilt, 0), "");   // a built-up kind has no rows
     EXPECT_EQ(FindBulbTableRow(tables, 140, 6.5), 3);
     EXPECT_EQ(FindBulbTableRow(tables, 200, 9.5), -1);
     EXPECT_EQ(FindBulbTableRow(tables, 1e300, 9), -1);  // beyond the float range, no match
     tables.L.row[0] = tables.L.row[1] = tables.L.row[2] = {200, 90, 5.3f, 8};
-    tables.L.count = 1;  // row 2 was not read
+    tables.L.count = 1;                                 // row 2 was not read
     EXPECT_EQ(FindLTableRow(tables, 200, 90, 5.3), 1);  // the last match; the double 5.3 finds the float 5.3
 }
 
@@ -47,12 +47,12 @@ TEST_F(ShippedTables, MaterialGradesAndFactorQ) {
     EXPECT_EQ(c.Fyp.kind(), Real::Kind::Single);
     const i16 user = static_cast<i16>(tables.Mat.count);
     c.Fyp = 300.0f, c.StiffQ = 0.5f;
-    SetPlateMaterial(c, tables, user);  // the user-defined grade keeps the typed strengths
+    SetPlateMaterial(c, tables, user);    // the user-defined grade keeps the typed strengths
     SetStiffenerMaterial(c, tables, 23);  // outside the table: nothing changes
     EXPECT_EQ(double(c.Fyp), 300);
     EXPECT_EQ(c.StiffQ, 0.5f);
     SetStiffenerMaterial(c, tables, user);
-    EXPECT_EQ(c.StiffQ, 1.0f);  // the factor of the user-defined line
+    EXPECT_EQ(c.StiffQ, 1.0f);                                    // the factor of the user-defined line
     SetStiffenerMaterial(c, tables, static_cast<i16>(user - 1));  // the last table grade copies
     EXPECT_EQ(double(c.Fys), 460);
     EXPECT_EQ(MaterialQ(tables, 3, 355, 490), 1.0f);  // tabulated, whatever the strengths
@@ -65,12 +65,18 @@ constexpr double X = NAN;  // not checked in that row
 
 // Long hand calculations agree to about 12 digits; the checks print at most 7.
 void Near(double actual, double expected, int column = 0) {
-    if (!std::isnan(expected)) { EXPECT_NEAR(actual, expected, 1e-10 * std::fabs(expected)) << column; }
+    if (!std::isnan(expected)) {
+        EXPECT_NEAR(actual, expected, 1e-10 * std::fabs(expected)) << column;
+    }
 }
 
 template <class F>
 std::string FaultOf(F run) {
-    try { run(); } catch (const CalcFault& fault) { return fault.text; }
+    try {
+        run();
+    } catch (const CalcFault& fault) {
+        return fault.text;
+    }
     return "no fault raised";
 }
 
@@ -88,20 +94,52 @@ protected:
 };
 
 // v: hw, Ax, zc, yc, Iy, Iz, u, m, gamma, Io
-struct Bare { i16 kind; const char *prof, *picture; double v[10]; float K, tmax; };
+struct Bare {
+    i16 kind;
+    const char *prof, *picture;
+    double v[10];
+    float K, tmax;
+};
 
 // Run in this order on one case: nothing may carry over from the kind before.
 const Bare kBare[] = {
-    {kLBuilt, "Built-up: L 200x90x9.0x12.0", "pic_small_l", {188, 2772, 132.96103896103895, 15.779220779220779, 11588671.792207792, 1821707.8831168832, 0.9, 0.558, 35836945462.98, 62300552.11566234}, 97524, 12},
-    {kTBuilt, "Built-up: T 200x90x9.0x12.0", "pic_small_t", {188, 2772, 132.96103896103895, 0, 11588671.792207792, X, 0, 1, X, X}, X, 12},
+    {kLBuilt,
+     "Built-up: L 200x90x9.0x12.0",
+     "pic_small_l",
+     {188, 2772, 132.96103896103895, 15.779220779220779, 11588671.792207792, 1821707.8831168832, 0.9, 0.558,
+      35836945462.98, 62300552.11566234},
+     97524,
+     12},
+    {kTBuilt,
+     "Built-up: T 200x90x9.0x12.0",
+     "pic_small_t",
+     {188, 2772, 132.96103896103895, 0, 11588671.792207792, X, 0, 1, X, X},
+     X,
+     12},
     {kFbBuilt, "Fb 200x9.0", "pic_small_fb", {X, 1800, 100, X, 6000000, 12150, X, X, X, X}, 48600, 9},
     {kFbTable, "Fb 200x9.0", "pic_small_fb", {X, 1800, 100, X, 6000000, 12150, X, X, X, X}, 48600, 9},  // row 13
     {kTTable, "T 88x175x7.5x11.0", "pic_small_t", {X, X, X, 0, X, X, 0, 1, X, X}, X, 11},  // row 2, H to whole mm
     {kRhs, "RHS 200x90x9.0", "pic_small_rhs", {X, 4896, 100, 0, 23828592, 6489072, 0, 1, 0, 79277664}, 15839460.07f, 9},
-    {kIBuilt, "I 200x90x9.0x12.0", "pic_small_i", {176, 3744, 100, X, 23200512, 729000, X, X, 22691902464.0, 61369512}, 94608, 12},
-    {kTrapezoid, "Trapez 200x90/50x9.0", "pic_small_u", {X, 4353.80928521838, 114.10439782583107, X, 17371986.82061199, 19502728.113777194, X, X, 0, 93560500.29179442}, 40767830.98f, 9},
-    {kTrapezoid, "Trapez 200x90x9.0", "pic_small_u", {X, 4248, 114.5677966101695, X, 17012782.474576272, 7836750, X, X, 0, 80607846.0}, 20110344.83f, 9},
-    {kBulb, "BF 200x10.0", "pic_small_hp", {X, X, X, X, X, X, 1 - 10 / 34.4, X, X, X}, X, 10},  // as an equivalent angle
+    {kIBuilt,
+     "I 200x90x9.0x12.0",
+     "pic_small_i",
+     {176, 3744, 100, X, 23200512, 729000, X, X, 22691902464.0, 61369512},
+     94608,
+     12},
+    {kTrapezoid,
+     "Trapez 200x90/50x9.0",
+     "pic_small_u",
+     {X, 4353.80928521838, 114.10439782583107, X, 17371986.82061199, 19502728.113777194, X, X, 0, 93560500.29179442},
+     40767830.98f,
+     9},
+    {kTrapezoid,
+     "Trapez 200x90x9.0",
+     "pic_small_u",
+     {X, 4248, 114.5677966101695, X, 17012782.474576272, 7836750, X, X, 0, 80607846.0},
+     20110344.83f,
+     9},
+    {kBulb, "BF 200x10.0", "pic_small_hp", {X, X, X, X, X, X, 1 - 10 / 34.4, X, X, X}, X, 10},  // as an equivalent
+                                                                                                // angle
 };
 
 TEST_F(Stiffener, BareProfilesOfEveryKind) {
@@ -111,11 +149,16 @@ TEST_F(Stiffener, BareProfilesOfEveryKind) {
         Profile(r.kind);
         EXPECT_EQ(c.stiffprof, r.prof);
         EXPECT_EQ(c.StiffPicture, r.picture);
-        const double got[] = {c.StiffHw, c.StiffAx, c.StiffZc, c.StiffYc, c.StiffIy, c.StiffIz, c.StiffU, c.StiffM, c.StiffGamma, c.StiffIo};
+        const double got[] = {c.StiffHw, c.StiffAx, c.StiffZc, c.StiffYc,    c.StiffIy,
+                              c.StiffIz, c.StiffU,  c.StiffM,  c.StiffGamma, c.StiffIo};
         for (int i = 0; i < 10; ++i) Near(got[i], r.v[i], i);
-        if (!std::isnan(r.K)) { EXPECT_FLOAT_EQ(c.StiffK, r.K); }
+        if (!std::isnan(r.K)) {
+            EXPECT_FLOAT_EQ(c.StiffK, r.K);
+        }
         EXPECT_EQ(c.StiffTmax, r.tmax);
-        if (r.kind == kFbBuilt) { EXPECT_EQ(double(c.StiffB), 0); }  // no flange left from the T
+        if (r.kind == kFbBuilt) {
+            EXPECT_EQ(double(c.StiffB), 0);
+        }                                       // no flange left from the T
         if (r.kind == kTrapezoid) c.TrapA = 0;  // the next one has vertical webs
     }
     EXPECT_NEAR(double(c.StiffB), 34.4, 1e-12);  // the bulb's equivalent flange
@@ -131,18 +174,29 @@ TEST_F(Stiffener, BareProfilesOfEveryKind) {
     EXPECT_FLOAT_EQ(c.StiffIyf, 1810286.883f);  // the warping constant is taken from it as a float
 }
 
-struct Degenerate { void (*setUp)(Case&, Tables&); i16 kind; const char* fault; };
+struct Degenerate {
+    void (*setUp)(Case&, Tables&);
+    i16 kind;
+    const char* fault;
+};
 
 const Degenerate kDegenerate[] = {
-    {[](Case& c, Tables& t) { t.BF.row[0] = {200, 10, 9, 20, 2500}, c.BFRow = 0; }, kBulb,
-     "division by zero \u2014 the bulb flat row has B = tw (c - 0.45 r = 0)"},
-    {[](Case& c, Tables&) { c.LRow = 45; }, kLTable, "the L table has no row 45 \u2014 pick one of its rows 0 to 40 in the profile dialog"},
-    {[](Case& c, Tables&) { c.FbRow = -1; }, kFbTable, "the flat bar table has no row -1 \u2014 pick one of its rows 0 to 40 in the profile dialog"},
+    {[](Case& c, Tables& t) {
+         t.BF.row[0] = {200, 10, 9, 20, 2500}, c.BFRow = 0;
+     },
+     kBulb, "division by zero \u2014 the bulb flat row has B = tw (c - 0.45 r = 0)"},
+    {[](Case& c, Tables&) { c.LRow = 45; }, kLTable,
+     "the L table has no row 45 \u2014 pick one of its rows 0 to 40 in the profile dialog"},
+    {[](Case& c, Tables&) { c.FbRow = -1; }, kFbTable,
+     "the flat bar table has no row -1 \u2014 pick one of its rows 0 to 40 in the profile dialog"},
     {[](Case& c, Tables&) { c.LbB = 0; }, kLBuilt, "division by zero \u2014 the flange width B is zero"},
-    {[](Case& c, Tables&) { c.TbH = c.TbB = c.TbTw = 0, c.TbTf = 0; }, kTBuilt, "division by zero \u2014 the profile area is zero (check H, B, tw and tf)"},
-    {[](Case& c, Tables&) { c.RhsH = c.RhsB = 9; }, kRhs, "division by zero \u2014 the RHS walls close the cell (B + H = 2 tw)"},
+    {[](Case& c, Tables&) { c.TbH = c.TbB = c.TbTw = 0, c.TbTf = 0; }, kTBuilt,
+     "division by zero \u2014 the profile area is zero (check H, B, tw and tf)"},
+    {[](Case& c, Tables&) { c.RhsH = c.RhsB = 9; }, kRhs,
+     "division by zero \u2014 the RHS walls close the cell (B + H = 2 tw)"},
     {[](Case& c, Tables&) { c.TrapH = 0; }, kTrapezoid, "division by zero \u2014 the height H is zero"},
-    {[](Case& c, Tables&) { c.IbH = 1e300; }, kIBuilt, "H is out of range \u2014 the dimensions must lie within 1000000 mm"},
+    {[](Case& c, Tables&) { c.IbH = 1e300; }, kIBuilt,
+     "H is out of range \u2014 the dimensions must lie within 1000000 mm"},
     {[](Case&, Tables&) {}, 12, "unknown profile kind 12 \u2014 the kinds are 0 to 9"},
 };
 
@@ -163,7 +217,10 @@ TEST_F(Stiffener, DegenerateProfileLeavesAFaultThePlatingRaisesUntilASoundProfil
 }
 
 TEST(EffectiveWidthSw, RatioOverSpanAndSpacing) {
-    const struct { double L1, s1, s2; float sw; } cases[] = {
+    const struct {
+        double L1, s1, s2;
+        float sw;
+    } cases[] = {
         {3000, 625, 625, 552.0f},  // x = 2.88: r = 0.83 + 0.38 * 0.07/0.5 = 0.8832
         {3000, 400, 400, 400.0f},  // x = 4.5 belongs to r = 1
         {3000, 625, 400, 476.0f},  // the mean of the two sides
@@ -177,7 +234,8 @@ TEST(EffectiveWidthSw, RatioOverSpanAndSpacing) {
     }
     Case c;
     c.s2 = 0;
-    EXPECT_EQ(FaultOf([&] { EffectiveWidthSw(c); }), "Effective width sw: division by zero \u2014 the spacing s2 is zero");
+    EXPECT_EQ(FaultOf([&] { EffectiveWidthSw(c); }),
+              "Effective width sw: division by zero \u2014 the spacing s2 is zero");
 }
 
 TEST_F(Stiffener, FlatBarWithItsPlateStrips) {
@@ -199,7 +257,10 @@ TEST_F(Stiffener, FlatBarWithItsPlateStrips) {
 
 TEST_F(Stiffener, LocalSlendernessTexts) {
     // sqrt(E/Fys) = sqrt(206000/235) = 29.607
-    const struct { i16 kind; const char *web, *flange; } cases[] = {
+    const struct {
+        i16 kind;
+        const char *web, *flange;
+    } cases[] = {
         {kFbBuilt, "Web: hw/tw = 22.2 <= 11.8", " "},
         {kLBuilt, "Web: hw/tw = 20.9 <= 44.4", "Flange: b2/tf = 6.8 <= 11.8"},  // 81/12 = 6.75 rounds up
         {kIBuilt, "Web: hw/tw = 20.9 <= 44.4", "Flange: b2/tf = 3.4 <= 11.8"},  // H - tf, not hw
@@ -216,7 +277,8 @@ TEST_F(Stiffener, LocalSlendernessTexts) {
     EXPECT_EQ(c.FlangeRatioMax, 0.0f);
     Profile(kFbBuilt);
     c.Fys = 0;
-    EXPECT_EQ(FaultOf([&] { StiffenerWithPlating(c); }), "Stiffener section: division by zero \u2014 the stiffener yield stress Fys is zero");
+    EXPECT_EQ(FaultOf([&] { StiffenerWithPlating(c); }),
+              "Stiffener section: division by zero \u2014 the stiffener yield stress Fys is zero");
 }
 
 TEST_F(Stiffener, Outline) {
@@ -263,7 +325,7 @@ TEST(GirderSection, EachKindTakesItsOwnInputsAndAZeroAreaLeavesAFault) {
     c.GirdKind = kTGirder, c.DecSep = 1;
     GirderSection(c);
     EXPECT_EQ(c.girdprof, "T 800x200x10,0x20,0");  // the T kept its own inputs
-    c.GirdKind = 2, c.GtH = 500;  // another kind keeps the girder resolved last
+    c.GirdKind = 2, c.GtH = 500;                   // another kind keeps the girder resolved last
     GirderSection(c);
     EXPECT_EQ(double(c.GirdH), 800);
     c.GirdKind = kTGirder, c.GtB = 0, c.GtTw = 0;

@@ -17,7 +17,9 @@ struct Warning {
 
 class RecordedWarnings : public CalcEvents {
 public:
-    void Warn(std::string_view text, std::string_view focus) override { seen.push_back({std::string(text), std::string(focus)}); }
+    void Warn(std::string_view text, std::string_view focus) override {
+        seen.push_back({std::string(text), std::string(focus)});
+    }
     std::vector<Warning> seen;
 };
 

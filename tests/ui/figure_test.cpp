@@ -42,7 +42,14 @@ private slots:
 // also shows beside the plan.
 void FigureTest::diagramsFollowTheLoads() {
     struct Row {
-        int sigxA; float sigxB; int sigyA; float sigyC; double p; Channel ch; QRectF area; int min;
+        int sigxA;
+        float sigxB;
+        int sigyA;
+        float sigyC;
+        double p;
+        Channel ch;
+        QRectF area;
+        int min;
     };
     const QRectF sigx(0, 20, 12, 18), sigy(18, 54, 21, 12);
     const QRectF plan(62, 24, 6, 12), side(92, 24, 6, 12);
@@ -69,16 +76,14 @@ void FigureTest::diagramsFollowTheLoads() {
         c.SigyA = r.sigyA;
         c.SigyC = r.sigyC;
         c.p = r.p;
-        QImage image(int(kPanelFigureWidth * kScale), int(kPanelFigureHeight * kScale),
-                     QImage::Format_RGB32);
+        QImage image(int(kPanelFigureWidth * kScale), int(kPanelFigureHeight * kScale), QImage::Format_RGB32);
         image.fill(Qt::white);
         QPainter p(&image);
         p.scale(kScale, kScale);
         DrawPanel(p, 0, 0, c);
         p.end();
         const int n = Count(image, r.ch, r.area);
-        QVERIFY2(r.min == 0 ? n == 0 : n >= r.min,
-                 qPrintable(QString("row %1: %2 pixels").arg(&r - rows).arg(n)));
+        QVERIFY2(r.min == 0 ? n == 0 : n >= r.min, qPrintable(QString("row %1: %2 pixels").arg(&r - rows).arg(n)));
     }
 }
 

@@ -22,9 +22,7 @@ QStringList Stored(WindowFixture& f) {
     return out;
 }
 
-QAction* Recent(WindowFixture& f, int i) {
-    return f.window->findChild<QAction*>(QString("mnurecentfile%1").arg(i));
-}
+QAction* Recent(WindowFixture& f, int i) { return f.window->findChild<QAction*>(QString("mnurecentfile%1").arg(i)); }
 
 void SaveAll(WindowFixture& f, const QStringList& names) {
     for (const QString& name : names) f.SaveAs(f.Path(name + ".velta"));
@@ -51,7 +49,7 @@ void FilesTest::saveThenOpenRoundTrip() {
     f.Type("it", "18");
     f.Type("isigx1", "-120.5");
     f.Get("iproj")->setFocus();
-    QCoreApplication::processEvents();  // the whole text is selected on entry
+    QCoreApplication::processEvents();               // the whole text is selected on entry
     QTest::keyClicks(f.Get("iproj"), "\"Deck\" 3");  // a quote would break the file's line
     QTest::keyClick(f.Get("iproj"), Qt::Key_Return);
     const QString path = f.Path("panel.velta");

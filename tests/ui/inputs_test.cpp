@@ -14,7 +14,12 @@ using namespace veltar;
 namespace {
 // What typing a text and Enter leaves: the warnings (none: accepted; else the focus
 // stays in the box) and the box's text.
-struct TypingRow { const char* box; const char* typed; QStringList warnings; const char* shown; };
+struct TypingRow {
+    const char* box;
+    const char* typed;
+    QStringList warnings;
+    const char* shown;
+};
 const TypingRow kTyping[] = {
     {"it", "7,5", {}, "7.5"},
     {"it", "abc", {" 0.1 <= t "}, "0.0"},
@@ -57,9 +62,9 @@ void InputsTest::startsCalculatedWithDefaults() {
     WindowFixture f;
     QVERIFY(f.io.warnings.isEmpty());
     QCOMPARE(f.window->windowTitle(), QString("VELTAR: New File"));
-    const std::pair<const char*, const char*> shown[] = {
-        {"it", "20.0"}, {"il1", "3000"}, {"isigx1", "-100.0"}, {"ip1", "0.030"},
-        {"ie", "2.06E+5"}, {"ifs", "1.43"}, {"iufa", "0.60"}};
+    const std::pair<const char*, const char*> shown[] = {{"it", "20.0"},   {"il1", "3000"},   {"isigx1", "-100.0"},
+                                                         {"ip1", "0.030"}, {"ie", "2.06E+5"}, {"ifs", "1.43"},
+                                                         {"iufa", "0.60"}};
     for (const auto& [box, text] : shown) QCOMPARE(f.Text(box), QString(text));
     QVERIFY(f.Get<QRadioButton>("OptC10")->isChecked());
     QCOMPARE(f.Get<QTabWidget>("SSTabCfactor")->currentIndex(), 1);
@@ -137,7 +142,12 @@ void InputsTest::keysMoveTheFocus() {
 }
 
 void InputsTest::loadingConditionsSetSafetyFormat() {
-    struct Row { const char* button; float fs, ufa; const char* fsText; const char* ufaText; };
+    struct Row {
+        const char* button;
+        float fs, ufa;
+        const char* fsText;
+        const char* ufaText;
+    };
     const Row rows[] = {{"opt_cond_b", 1.11f, 0.8f, "1.11", "0.80"},
                         {"opt_cond_c", 1.11f, 0.8f, "1.11", "0.80"},
                         {"opt_cond_a", 1.43f, 0.6f, "1.43", "0.60"}};

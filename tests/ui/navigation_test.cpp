@@ -27,17 +27,22 @@ void NavigationTest::enterChainRunsRoundTheWindow() {
         visited << Name(at);
         at = NextOnEnter(at, EnterContext{});
     }
-    QCOMPARE(visited, QStringList({"iproj", "iident", "cbofyp", "cbofys", "ie", "il1", "il2",
-                                   "iLg", "it", "is1", "is2", "iLgs", "iLt", "isigx1", "isigx2",
-                                   "isigy1", "isigy3", "itau1", "ip1", "ips"}));
+    QCOMPARE(visited,
+             QStringList({"iproj", "iident", "cbofyp", "cbofys", "ie",     "il1",    "il2",    "iLg",   "it",  "is1",
+                          "is2",   "iLgs",   "iLt",    "isigx1", "isigx2", "isigy1", "isigy3", "itau1", "ip1", "ips"}));
 }
 
 // Enter where it depends on the grades and the structure, and the arrows; an empty
 // target leaves the key to the cursor.
 void NavigationTest::branchesAndArrows() {
-    constexpr int kEnter = -1, up = int(Arrow::Up), down = int(Arrow::Down),
-                  left = int(Arrow::Left), right = int(Arrow::Right);
-    struct Row { const char* from; int key; EnterContext ctx; const char* to; };
+    constexpr int kEnter = -1, up = int(Arrow::Up), down = int(Arrow::Down), left = int(Arrow::Left),
+                  right = int(Arrow::Right);
+    struct Row {
+        const char* from;
+        int key;
+        EnterContext ctx;
+        const char* to;
+    };
     const Row rows[] = {
         {"cbofyp", kEnter, {true, false, false}, "ifyp"},
         {"cbofys", kEnter, {true, false, false}, "ie"},
@@ -54,10 +59,8 @@ void NavigationTest::branchesAndArrows() {
         {"ie", up, {}, ""},
     };
     for (const Row& r : rows) {
-        const std::string_view next =
-            r.key == kEnter ? NextOnEnter(r.from, r.ctx) : NextOnArrow(r.from, Arrow(r.key));
-        QVERIFY2(Name(next) == r.to,
-                 qPrintable(QString("%1 key %2: %3").arg(r.from).arg(r.key).arg(Name(next))));
+        const std::string_view next = r.key == kEnter ? NextOnEnter(r.from, r.ctx) : NextOnArrow(r.from, Arrow(r.key));
+        QVERIFY2(Name(next) == r.to, qPrintable(QString("%1 key %2: %3").arg(r.from).arg(r.key).arg(Name(next))));
     }
 }
 

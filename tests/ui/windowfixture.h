@@ -49,7 +49,9 @@ struct WindowFixture {
 
     Case& c() { return window->CaseRecord(); }
     template <class W = QLineEdit>
-    W* Get(const char* name) { return window->findChild<W*>(name); }
+    W* Get(const char* name) {
+        return window->findChild<W*>(name);
+    }
     QString Text(const char* box) { return Get(box)->text(); }
     QString Path(const QString& name) { return dir.filePath(name); }
     QString Focused() { return QApplication::focusWidget()->objectName(); }

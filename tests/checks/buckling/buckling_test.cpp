@@ -39,7 +39,11 @@ Line Parts(const ResultLine& l) { return {l.Title, l.Formula, l.Value, l.Referen
 // The fault text that ends `step`, or empty text when the step completes.
 template <typename Step>
 std::string FaultOf(Step&& step) {
-    try { step(); } catch (const CalcFault& fault) { return fault.text; }
+    try {
+        step();
+    } catch (const CalcFault& fault) {
+        return fault.text;
+    }
     return {};
 }
 
@@ -50,13 +54,14 @@ TEST(PlateBuckling, WorkedPanel) {
     Case c = Panel();
     PlateBuckling(c);
     EXPECT_EQ(Parts(c.PlateBucklingLine),
-              Line("PL1: Buckling - UF =", "1/0.60^2*((-100.0/219.2)^2 + (-30.0/181.8)^2 + (40.0/131.9)^2) = ",
-                   "0.91", " < 1.0 (3/3.1)", 2));
-    EXPECT_EQ(Parts(c.PlateUltimateLine),
-              Line("PL1: Ultimate - UF = ", "1/0.60^2*((-100.0/234.4)^2 -0.47*(-100.0*-30.0/(234.4*181.8) + "
-                   "(-30.0/181.8)^2 + (40.0/132.5))^2) = ", "0.74", " < 1.0 (3/3.3)", 2));
-    EXPECT_EQ(Parts(c.PlateLateralLine), Line("PL1/PL2: Lateral - UF = p/(n*pu) = ", "0.030/(0.60*0.881) = ",
-                                              "0.06", " < 1.0 (3/3.5)", 2));
+              Line("PL1: Buckling - UF =", "1/0.60^2*((-100.0/219.2)^2 + (-30.0/181.8)^2 + (40.0/131.9)^2) = ", "0.91",
+                   " < 1.0 (3/3.1)", 2));
+    EXPECT_EQ(Parts(c.PlateUltimateLine), Line("PL1: Ultimate - UF = ",
+                                               "1/0.60^2*((-100.0/234.4)^2 -0.47*(-100.0*-30.0/(234.4*181.8) + "
+                                               "(-30.0/181.8)^2 + (40.0/132.5))^2) = ",
+                                               "0.74", " < 1.0 (3/3.3)", 2));
+    EXPECT_EQ(Parts(c.PlateLateralLine),
+              Line("PL1/PL2: Lateral - UF = p/(n*pu) = ", "0.030/(0.60*0.881) = ", "0.06", " < 1.0 (3/3.5)", 2));
 }
 
 // Rows: stiffener kind, t, L1, SigxA, SigxB, SigyA, SigyC and a part of PL1's formula
@@ -67,8 +72,8 @@ TEST(PlateBuckling, CoefficientBranches) {
         {kLTable, 10, 3000, -100, 0, -30, -30, "(-50.0/201.7)^2"},  // kappa_x = 0: kS = 7.6*1.1, not 8.4*1.1/1.1
         {kLTable, 20, 3000, 0, 0, 0, 0, "((0.0/219.2)^2 + (0.0/181.8)^2"},  // unloaded, not 0/0
         {kLTable, 8, 1250, -100, -100, -30, 0, "(-30.0/117.1)^2"},          // alpha = 2, kappa 0: kL = 3.8391
-        {kLTable, 8, 3000, -100, -100, -30, -10, "(-30.0/57.8)^2"},  // kappa 1/3: kL = 1.2*1.45*(1+1/4.8^2)^2
-        {kLTable, 8, 3000, -100, -100, -30, 30, "(-30.0/91.5)^2"},   // kappa -1: kL = 1.2*12/4.8 = 3
+        {kLTable, 8, 3000, -100, -100, -30, -10, "(-30.0/57.8)^2"},         // kappa 1/3: kL = 1.2*1.45*(1+1/4.8^2)^2
+        {kLTable, 8, 3000, -100, -100, -30, 30, "(-30.0/91.5)^2"},          // kappa -1: kL = 1.2*12/4.8 = 3
         {kBulb, 20, 3000, -100, -100, -30, -30, "((-100.0/217.6)^2 + (-30.0/176.9)^2"},
     };
     for (const auto& [kind, t, L1, sigxA, sigxB, sigyA, sigyC, part] : rows) {
@@ -110,9 +115,11 @@ TEST(PlateBuckling, GoverningLinesAndLateralTitles) {
 TEST(PlateBuckling, EffectiveWidth) {
     const float tauC = 131.8565216064453f;
     const std::tuple<float, float, float, float, float, float, float, const char*> rows[] = {
-        {50, 50, 20, 0, 0.6f, 575, 600, " 4"},           {10, 10, 10, tauC, 1, 625, 146.8713f, "1.00 2"},
+        {50, 50, 20, 0, 0.6f, 575, 600, " 4"},
+        {10, 10, 10, tauC, 1, 625, 146.8713f, "1.00 2"},
         {10, 10, 10, std::nextafter(tauC, 0.0f), 1, 625, 625, "1.00 2"},
-        {-200, -200, 400, 40, 0.6f, 625, 293.52f, "2.57 4"}, {-200, 100, 400, 40, 0.6f, 625, 459.26f, "2.45 4"},
+        {-200, -200, 400, 40, 0.6f, 625, 293.52f, "2.57 4"},
+        {-200, 100, 400, 40, 0.6f, 625, 459.26f, "2.45 4"},
     };
     for (const auto& [sigxA, sigxB, sigy, tau, n, s1, se, value] : rows) {
         Case c = Panel(sigxA, sigxB, sigy, sigy);
@@ -162,8 +169,8 @@ TEST(StiffenerBuckling, WorkedStiffener) {
     StiffenerBuckling(c);
     StiffenerStiffness(c);
     EXPECT_EQ(Parts(c.StiffBeamColumnLine),
-              Line("UFbu= ", "1/0.6*(100.0/(217.4*(15000/15500)) + 0.75*46.9/(235.0*[1-100.0/(0.60*753.0)])) =",
-                   "1.11", "  < 1.0 (3/5.1)", 4));
+              Line("UFbu= ", "1/0.6*(100.0/(217.4*(15000/15500)) + 0.75*46.9/(235.0*[1-100.0/(0.60*753.0)])) =", "1.11",
+                   "  < 1.0 (3/5.1)", 4));
     EXPECT_EQ(Parts(c.StiffTorsionLine),
               Line("UFbt= Siga/(n*SigCT) = ", "100.0/(0.6*220.5)  =", "0.76", "  < 1.0 (3/5.3)", 2));
     EXPECT_EQ(Parts(c.StiffDeformationLine),
@@ -259,8 +266,8 @@ TEST(StiffenerAndGirder, WhatAFaultLeaves) {
 Case Listed(i16 calcErrorFlag, i16 inclDeform, double p) {
     Case c;
     c.CalcErrorFlag = calcErrorFlag, c.InclDeform = inclDeform, c.p = p, c.se = 612.25f, c.sw = 1250;
-    ResultLine* lines[] = {&c.PlateBucklingLine, &c.PlateUltimateLine, &c.PlateLateralLine, &c.StiffBeamColumnLine,
-                           &c.StiffTorsionLine,  &c.StiffStiffnessLine, &c.GirderLine,      &c.StiffDeformationLine};
+    ResultLine* lines[] = {&c.PlateBucklingLine, &c.PlateUltimateLine,  &c.PlateLateralLine, &c.StiffBeamColumnLine,
+                           &c.StiffTorsionLine,  &c.StiffStiffnessLine, &c.GirderLine,       &c.StiffDeformationLine};
     for (i16 i = 0; i < 8; ++i) *lines[i] = ResultLine{"L", std::to_string(i), "=v", "<r", i};
     return c;
 }
@@ -279,11 +286,13 @@ std::string Rows(Case c) {
 // Deformation rows need the box and a pressure; untitled plate and deformation lines are
 // skipped, the girder line is listed anyway; the widths take the decimal comma.
 TEST(BucklingRows, OrderAndOptionalRows) {
-    const std::string head = "N(Rule/Buckling: ABS-Buckling and Ultimate Strength Assessment for Offshore "
-                             "Structures)|HPLATE BUCKLING CONTROL: (Max from plate 1/2)|";
+    const std::string head =
+        "N(Rule/Buckling: ABS-Buckling and Ultimate Strength Assessment for Offshore "
+        "Structures)|HPLATE BUCKLING CONTROL: (Max from plate 1/2)|";
     const std::string plate = "RL0=v<r|RL1=v<r#1|RL2=v<r#2|";
-    const std::string stiff = "HSTIFFENER BUCKLING CONTROL:|NBuckling, se = 612.3 mm   Bending, sw = 1250.0 mm|"
-                              "RL3=v<r#3|RL4=v<r#4|RL5=v<r#5|";
+    const std::string stiff =
+        "HSTIFFENER BUCKLING CONTROL:|NBuckling, se = 612.3 mm   Bending, sw = 1250.0 mm|"
+        "RL3=v<r#3|RL4=v<r#4|RL5=v<r#5|";
     const std::string girder = "HOVERALL BUCKLING CONTROL:|RL6=v<r#6|";
     EXPECT_EQ(Rows(Listed(0, 0, 0.03)), head + plate + stiff + girder);
     EXPECT_EQ(Rows(Listed(0, 1, 0.0)), head + plate + stiff + girder);
@@ -291,12 +300,13 @@ TEST(BucklingRows, OrderAndOptionalRows) {
                                              girder + "HSTIFFENER DEFORMATION CHECK:|RL7=v<r#7|");
     Case c = Listed(0, 1, 0.03);
     c.DecSep = 1;
-    for (ResultLine* l : {&c.PlateBucklingLine, &c.PlateUltimateLine, &c.PlateLateralLine, &c.GirderLine,
-                          &c.StiffDeformationLine})
+    for (ResultLine* l :
+         {&c.PlateBucklingLine, &c.PlateUltimateLine, &c.PlateLateralLine, &c.GirderLine, &c.StiffDeformationLine})
         l->ClearTexts();
-    EXPECT_EQ(Rows(c), head + "HSTIFFENER BUCKLING CONTROL:|NBuckling, se = 612,3 mm   Bending, sw = 1250,0 mm|"
-                              "RL3=v<r#3|RL4=v<r#4|RL5=v<r#5|HOVERALL BUCKLING CONTROL:|R#6|"
-                              "HSTIFFENER DEFORMATION CHECK:|");
+    EXPECT_EQ(Rows(c), head +
+                           "HSTIFFENER BUCKLING CONTROL:|NBuckling, se = 612,3 mm   Bending, sw = 1250,0 mm|"
+                           "RL3=v<r#3|RL4=v<r#4|RL5=v<r#5|HOVERALL BUCKLING CONTROL:|R#6|"
+                           "HSTIFFENER DEFORMATION CHECK:|");
 }
 
 }  // namespace

@@ -37,7 +37,11 @@ void RunChecks(Case& c) {
 // The fault text that ends `step`, or empty text when the step completes.
 template <typename Step>
 std::string FaultOf(Step&& step) {
-    try { step(); } catch (const CalcFault& fault) { return fault.text; }
+    try {
+        step();
+    } catch (const CalcFault& fault) {
+        return fault.text;
+    }
     return {};
 }
 
@@ -112,21 +116,27 @@ TEST(Yield, GoverningPointsAndTies) {
 // is the first, a type other than 0 and 1 upper structure.
 TEST(Scantling, ModulusGirderLimitsAndCFactor) {
     const std::tuple<i16, i16, float, i16, double, double, double, const char*> rows[] = {
-        {0, 1, 65, 0, 800, 10, 3000, "79.0/80.3 = 0.98  < 1.0  (3-2-2/7.5)|1395.9/5036.8 = 0.28  < 1.0  (3-2-2/7.9)|"
-                                     "500.0 mmOK  (3-2-2/7.9.2)|11.0 mmNOK  (3-2-2/7.9.2)|3000 mmOK  (3-2-2/7.9.3)|"
-                                     "c = 0.60   ABS (3-2-2/7.5)"},
-        {2, 0, 65, 0, 800, 10, 3000, "112.0/80.3 = 1.39  < 1.0  (3-2-4/3.5)|1407.8/5036.8 = 0.28  < 1.0  (3-2-4/3.7)|"
-                                     "349.8 mmOK  (3-2-4/3.7.2)|11.0 mmNOK  (3-2-4/3.7.2)|3000 mmOK  (3-2-4/3.7.3)|"
-                                     "c = 0.60 / 1.00  stiff/gird   ABS (3-2-4/3.5&&3.7)"},
-        {2, 1, 65, 0, 800, 10, 3000, "186.7/80.3 = 2.32  < 1.0  (3-2-4/3.5)|2111.7/5036.8 = 0.42  < 1.0  (3-2-4/3.7)|"
-                                     "750.0 mmOK"},
-        {1, 0, 65, 0, 800, 11, 3000, "|750.0 mmOK  (3-2-2/9.9.2)|11.0 mmOK  (3-2-2/9.9.2)|3000 mmOK  (3-2-2/9.9.3)|"
-                                     "c = 0.90 / 1.50  stiff/gird   ABS (3-2-2/9.5&&9.9)"},
+        {0, 1, 65, 0, 800, 10, 3000,
+         "79.0/80.3 = 0.98  < 1.0  (3-2-2/7.5)|1395.9/5036.8 = 0.28  < 1.0  (3-2-2/7.9)|"
+         "500.0 mmOK  (3-2-2/7.9.2)|11.0 mmNOK  (3-2-2/7.9.2)|3000 mmOK  (3-2-2/7.9.3)|"
+         "c = 0.60   ABS (3-2-2/7.5)"},
+        {2, 0, 65, 0, 800, 10, 3000,
+         "112.0/80.3 = 1.39  < 1.0  (3-2-4/3.5)|1407.8/5036.8 = 0.28  < 1.0  (3-2-4/3.7)|"
+         "349.8 mmOK  (3-2-4/3.7.2)|11.0 mmNOK  (3-2-4/3.7.2)|3000 mmOK  (3-2-4/3.7.3)|"
+         "c = 0.60 / 1.00  stiff/gird   ABS (3-2-4/3.5&&3.7)"},
+        {2, 1, 65, 0, 800, 10, 3000,
+         "186.7/80.3 = 2.32  < 1.0  (3-2-4/3.5)|2111.7/5036.8 = 0.42  < 1.0  (3-2-4/3.7)|"
+         "750.0 mmOK"},
+        {1, 0, 65, 0, 800, 11, 3000,
+         "|750.0 mmOK  (3-2-2/9.9.2)|11.0 mmOK  (3-2-2/9.9.2)|3000 mmOK  (3-2-2/9.9.3)|"
+         "c = 0.90 / 1.50  stiff/gird   ABS (3-2-2/9.5&&9.9)"},
         {1, 0, 65, 0, 850, 11, 3001, "|11.0 mmOK  (3-2-2/9.9.2)|3000 mmNOK"},
         {1, 0, 65, 0, 500, 7.9, 3000, "|750.0 mmNOK  (3-2-2/9.9.2)|8.0 mmNOK"},
         {1, 0, 65, 0, 750, 11, 3000, "|750.0 mmOK  (3-2-2/9.9.2)|10.5 mmOK"},
-        {0, 0, 61, 0, 800, 10, 3000, "73.7/80.3"}, {0, 0, 53, 0, 800, 10, 3000, "67.1/80.3"},
-        {0, 1, 53, 0, 800, 10, 3000, "77.7/80.3"}, {0, 1, 40, 0, 800, 10, 3000, "76.3/80.3"},
+        {0, 0, 61, 0, 800, 10, 3000, "73.7/80.3"},
+        {0, 0, 53, 0, 800, 10, 3000, "67.1/80.3"},
+        {0, 1, 53, 0, 800, 10, 3000, "77.7/80.3"},
+        {0, 1, 40, 0, 800, 10, 3000, "76.3/80.3"},
         {1, 1, 65, 1, 800, 10, 3000, "|c = 1,00 / 1,50  stiff/gird   ABS (3-2-2/9.5&&9.9)"},
         {5, 3, 65, 0, 800, 10, 3000, "|c = 0.60 / 1.00  stiff/gird   ABS (3-2-4/3.5&&3.7)"},
     };
@@ -238,12 +248,13 @@ TEST(ScantlingFaults, WhatWasWrittenBeforeStays) {
     EXPECT_EQ(c.StiffQ, 1.0f);
     EXPECT_EQ(c.UFys + c.UFsm + c.UFgm, -3.5);  // UFys kept at 0.5, the other two reset to -2
     c.Rows.resize(2);
-    EXPECT_EQ(Rows(c), "N|\nN|\nNRule/Scantling/Yield: ABS, Mobile Offshore Drilling Units, Part 3 Hull Construction "
-                       "and equipment)|\nHPLATE SCANTLING:|\n"
-                       "RPlate 1: UF = tmin/t = 6,76/20,00 = 0,34  < 1.0  (3-2-2/9.3)#2|\nHPLATE YIELD CONTROL:|\n"
-                       "RPoint: A:  UF = F.S.*Sigeq/Fy = 1,43*112,7/235,0 = 0,69  < 1.0 (3-2-1/3.11)#2|\n"
-                       "HSTIFFENER YIELD CHECK:|\n"
-                       "NEffective width sw = 625,0 mm (check at points 1-3, plate(p) and stiffener(s)). |\n");
+    EXPECT_EQ(Rows(c),
+              "N|\nN|\nNRule/Scantling/Yield: ABS, Mobile Offshore Drilling Units, Part 3 Hull Construction "
+              "and equipment)|\nHPLATE SCANTLING:|\n"
+              "RPlate 1: UF = tmin/t = 6,76/20,00 = 0,34  < 1.0  (3-2-2/9.3)#2|\nHPLATE YIELD CONTROL:|\n"
+              "RPoint: A:  UF = F.S.*Sigeq/Fy = 1,43*112,7/235,0 = 0,69  < 1.0 (3-2-1/3.11)#2|\n"
+              "HSTIFFENER YIELD CHECK:|\n"
+              "NEffective width sw = 625,0 mm (check at points 1-3, plate(p) and stiffener(s)). |\n");
 }
 
 }  // namespace
