@@ -3,6 +3,7 @@
 #include <span>
 #include <string>
 #include <type_traits>
+#include <vector>
 
 #include "core/fieldtable.h"
 #include "profiles/girder.h"
@@ -15,9 +16,17 @@ namespace {
 
 // Every field with a cell of its own: texts as they stand, numbers as the 32-bit
 // values read (a real field then holds a single, as a typed value does).
+std::vector<const FieldDef*> CellFields() {
+    std::vector<const FieldDef*> fields;
+    for (const FieldDef& f : CaseFields())
+        if (f.caseCell >= 0) fields.push_back(&f);
+    return fields;
+}
+
 void ApplyInputs(Case& c, const CaseRow& r) {
-    for (const FieldDef& f : CaseFields()) {
-        if (f.caseCell < 0) continue;
+    static const std::vector<const FieldDef*> cellFields = CellFields();
+    for (const FieldDef* field : cellFields) {
+        const FieldDef& f = *field;
         const float v = r.cell[static_cast<size_t>(f.caseCell)];
         std::visit(
             [&](auto m) {
