@@ -27,10 +27,10 @@ FieldDef Own(const char* name, FieldMember member, const char* meaning) {
 // clang-format off
 const auto kFields = std::to_array<FieldDef>({
     // identification
-    Own("Project", &Case::Project, "project name")
+    In("Project", &Case::Project, "", "project name")
         .File(2, "project name").Cell(0).Column(0, "Project:", ResultForm::Text)
         .Box({.widget = "iproj", .enter = "iident"}),
-    Own("Ident", &Case::Ident, "identification of the case").File(3, "identification").Cell(1)
+    In("Ident", &Case::Ident, "", "identification of the case").File(3, "identification").Cell(1)
         .Column(1, "Identification:", ResultForm::Text).Box({.widget = "iident", .enter = "cbofyp"}),
     In("t", &Case::t, "mm", "plate thickness").File(30, "t").Cell(22).Column(19, "t", ResultForm::Plain)
         .Box({.widget = "it", .entryMask = "#0.0", .showMask = "#0.0", .min = 0.1, .message = " 0.1 <= t ",

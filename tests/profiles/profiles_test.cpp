@@ -8,6 +8,7 @@
 
 #include "core/arith.h"
 #include "profiles/girder.h"
+#include "profiles/kinds.h"
 #include "profiles/materials.h"
 #include "profiles/sections.h"
 #include "profiles/tables.h"
@@ -22,6 +23,25 @@ protected:
     Tables tables;
     Case c;
 };
+
+// The kinds table: a case-table code reads as its kind, a table kind selects a row and
+// a built-up kind has inputs; the flat bar keeps its two spellings ("FB" read, "Fb" written).
+TEST(ProfileKinds, CodesRowsAndInputs) {
+    for (const StiffKindDef& k : StiffKinds()) {
+        SCOPED_TRACE(k.kind);
+        EXPECT_EQ(StiffKindOf(k.kind), &k);
+        EXPECT_EQ(k.IsTable(), k.row != nullptr);
+        EXPECT_EQ(k.IsTable(), k.nInputs == 0);
+        EXPECT_TRUE(!*k.readCode || StiffKindByCode(k.readCode) == &k);
+    }
+    EXPECT_EQ(StiffKindByCode("FB")->writeCode, std::string("Fb"));
+    EXPECT_EQ(StiffKindByCode("fb"), nullptr);  // codes are case-sensitive
+    EXPECT_EQ(StiffKindOf(10), nullptr);
+    EXPECT_EQ(GirderKindByCode("LG")->kind, kLGirder);
+    EXPECT_EQ(GirderKindOf(2), nullptr);
+    const auto trapezoid = StiffKindOf(kTrapezoid)->Inputs();
+    EXPECT_EQ(std::string(trapezoid[2].widget) + trapezoid[3].widget, "istaisttw");  // a before tw
+}
 
 TEST_F(ShippedTables, RowsItemTextsAndRowSearches) {
     EXPECT_EQ(tables.BF.row[16], (std::array<float, 5>{200, 9, 28, 8, 2360}));
