@@ -32,7 +32,9 @@ public:
         pen.setCosmetic(true);
         p_.setPen(pen);
     }
-    void Line(double xa, double ya, double xb, double yb) { p_.drawLine(At(xa, ya), At(xb, yb)); }
+    void Line(double xa, double ya, double xb, double yb) {
+        p_.drawLine(At(xa, ya), At(xb, yb));
+    }
     void Box(double x, double y, double w, double h, const QColor& fill) {
         p_.setBrush(fill);
         p_.drawRect(QRectF(At(x, y), QSizeF(w, h)));

@@ -60,10 +60,11 @@ void BuildProfile(QMenuBar* bar, MainMenus& m) {
     m.profile = Submenu(bar, "mnuProfile", "Profile");
     QMenu* stiff = Submenu(m.profile, "mnustiff", "Stiffener profile");
     const std::pair<const char*, const char*> kinds[] = {
-        {"mnustiffl", "&L-table"},    {"mnustifflb", "L-built-up"},    {"mnustifft", "&T-table"},
-        {"mnustifftb", "T-built-up"}, {"mnustifff", "&Flatbar-table"}, {"mnustifffb", "Flatbar-built-up"},
-        {"mnustiffhp", "&BF-table"},  {"mnustiffrhs", "&RHS"},         {"mnustiffusp", "&Trapez-profile"},
-        {"mnustiffib", "I-built-up"}};
+        {"mnustiffl", "&L-table"},        {"mnustifflb", "L-built-up"},
+        {"mnustifft", "&T-table"},        {"mnustifftb", "T-built-up"},
+        {"mnustifff", "&Flatbar-table"},  {"mnustifffb", "Flatbar-built-up"},
+        {"mnustiffhp", "&BF-table"},      {"mnustiffrhs", "&RHS"},
+        {"mnustiffusp", "&Trapez-profile"}, {"mnustiffib", "I-built-up"}};
     for (const auto& [name, caption] : kinds) Item(stiff, name, caption, false);
     QMenu* girder = Submenu(m.profile, "mnuGirder", "Girder profile");
     Item(girder, "mnugirdL", "L- Girder", false);
