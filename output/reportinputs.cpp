@@ -117,6 +117,7 @@ void HeadingWith(ReportSheet& s, double x, double y, const QString& heading, con
 }  // namespace
 
 void PrintMaterialBlock(ReportSheet& s, const Case& c, const Tables& tables) {
+    s.Reserve(0.5 + 1.3 + 4);
     const double y = s.LineY + 0.5;
     const double left =
         Column(s, s.LeftCol, y, "Material:",
@@ -135,13 +136,15 @@ void PrintMaterialBlock(ReportSheet& s, const Case& c, const Tables& tables) {
 }
 
 void PrintGeometryBlock(ReportSheet& s, const std::shared_ptr<const Case>& c, i16 printMode) {
-    const double y = s.LineY + 0.7;
-    const double geometryEnd = Column(s, s.LeftCol, y, "Geometry:", GeometryLines(*c));
-    const double stressEnd = Column(s, s.LeftCol, geometryEnd + 0.5, "Stresses:", StressLines(*c, printMode));
-    s.Text(s.RightCol, y, "Figure:", Heading(10));
+    const QStringList geometry = GeometryLines(*c), stresses = StressLines(*c, printMode);
     // The panel figure fills the column's width at its own proportions.
     const double width = s.W / 2 - 1;
     const double rows = width * s.ColumnWidth() * kPanelFigureHeight / kPanelFigureWidth / s.RowHeight();
+    s.Reserve(0.7 + 1.3 + std::max(geometry.size() + 1.8 + stresses.size(), rows));
+    const double y = s.LineY + 0.7;
+    const double geometryEnd = Column(s, s.LeftCol, y, "Geometry:", geometry);
+    const double stressEnd = Column(s, s.LeftCol, geometryEnd + 0.5, "Stresses:", stresses);
+    s.Text(s.RightCol, y, "Figure:", Heading(10));
     s.Figure(QRectF(s.RightCol, y + 1.3, width, rows), [c](QPainter& p, const QRectF& box) {
         p.translate(box.topLeft());
         p.scale(box.width() / kPanelFigureWidth, box.width() / kPanelFigureWidth);
@@ -151,6 +154,7 @@ void PrintGeometryBlock(ReportSheet& s, const std::shared_ptr<const Case>& c, i1
 }
 
 void PrintProfileBlock(ReportSheet& s, const std::shared_ptr<const Case>& c) {
+    s.Reserve(0.7 + 1.3 + StiffenerLines(*c).size() + LocalCheckLines(*c) + 0.5 + 1.3 + 2);
     const double top = s.LineY + 0.7;
     HeadingWith(s, s.LeftCol, top, "Stiffener:", StiffenerName(*c));
     double y = top + 1.3;

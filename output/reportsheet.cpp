@@ -41,10 +41,11 @@ void ReportSheet::NewPage() {
     pages_.emplace_back();
     LineY = 2;
     if (header_) header_(*this, PageCount());
+    bodyTop_ = LineY;
 }
 
 void ReportSheet::Reserve(double rows) {
-    if (LineY + rows > LinesPerPage - kFooterRows) NewPage();
+    if (LineY > bodyTop_ && LineY + rows > LinesPerPage - kFooterRows) NewPage();
 }
 
 QFont ReportSheet::Font(const TextStyle& style) const {

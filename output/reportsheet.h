@@ -42,7 +42,7 @@ public:
 
     void StartPages(PageHeader header);
     // A new page (with its header) when `rows` more rows from LineY would pass the
-    // last row of the page body.
+    // last row of the page body; a part longer than a whole body starts where it is.
     void Reserve(double rows);
 
     QFont Font(const TextStyle& style) const;
@@ -70,6 +70,7 @@ private:
     const QPaintDevice& device_;
     QString footer_;
     double colWidth_ = 1, rowHeight_ = 1;
+    double bodyTop_ = 0;  // LineY below the current page's header
     PageHeader header_;
     std::vector<std::vector<Drawing>> pages_;
 };

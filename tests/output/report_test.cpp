@@ -1,6 +1,6 @@
 // The printed report read back from its PDF: titles per mode, input lines, the
 // pressure lines, wrapping, page breaks with their headers, footers, faults.
-#include <QRegularExpression>
+#include <QPdfWriter>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -41,6 +41,7 @@ private slots:
     void faultTextStandsForTheResults();
     void resultsBreakOntoPagesWithTheirHeader();
     void manyLinesLoseNothing();
+    void smallPagesKeepEveryBlock();
     void fingerprintOfTheTables();
 
 private:
@@ -205,6 +206,33 @@ void ReportTest::manyLinesLoseNothing() {
     }
     for (int i = 1; i <= n; ++i) QCOMPARE(p.all.count(QString("Check%1: UF =").arg(i, 2, 10, QChar('0'))), 1);
     QCOMPARE(p.all.count("(1.0+2.0)*3.0"), 40 * n);
+}
+
+// On A5 the input blocks of page 1 do not fit one page: each block that would
+// pass the last row moves whole onto the next page, under its header.
+void ReportTest::smallPagesKeepEveryBlock() {
+    const Case c = Calculated([](Case& c) { c.CheckMode = 3; });
+    const QString path = dir_.filePath("a5.pdf");
+    {
+        QPdfWriter pdf(path);
+        pdf.setResolution(300);
+        pdf.setPageSize(QPageSize(QPageSize::A5));
+        QVERIFY(PrintReportDocument(pdf, c, tables_, {3, QDateTime::currentDateTime(), kFingerprint}).ok);
+    }
+    const QStringList pages = PdfPages(path);
+    const int n = int(pages.size());
+    QVERIFY2(n >= 3, qPrintable(QString("%1 pages").arg(n)));
+    QString all;
+    for (int i = 0; i < n; ++i) {
+        const QString page = SqueezedLines(pages[i]).join('\n');
+        QVERIFY(page.startsWith("VELTAR Page: " + QString::number(i + 1)));
+        QVERIFY(page.endsWith(QString("page %1 of %2").arg(i + 1).arg(n)));
+        all += page + '\n';
+    }
+    for (const char* text :
+         {"Material:", "Youngs modulus: E = 2.06E+5 MPa", "Geometry:", "Lt = 3000 mm", "ps = 0.030 MPa (Scantling)",
+          "Girder: T 800x200x10.0x20.0", "tw = 10.0 mm tf = 20.0 mm", "Point 1s: UF ="})
+        QVERIFY2(all.contains(text), text);
 }
 
 // SHA-256 of "abc" split over the five tables, and a missing table.
