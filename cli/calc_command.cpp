@@ -7,13 +7,12 @@
 #include <cstdio>
 #include <iostream>
 #include <string>
+#include <vector>
 
 #include "cli/common.h"
 #include "cli/json_output.h"
 #include "cli/list_output.h"
 #include "files/projectfile.h"
-#include "run/calculate.h"
-#include "run/reopen.h"
 
 namespace veltar::cli {
 namespace {
@@ -53,13 +52,6 @@ int Fail(const std::string& message) {
     return kExitFileError;
 }
 
-// The start-up default case, with its tables' grades and sections applied.
-void StartupCase(Case& c, const Tables& tables) {
-    c.AppPath = ExeDir();
-    NewCase(c);
-    PrepareStartupCase(c, tables);
-}
-
 }  // namespace
 
 int RunCalc(int argc, char** argv) {
@@ -71,20 +63,13 @@ int RunCalc(int argc, char** argv) {
     Tables tables;
     if (Status s = LoadTables(o.dataDir, tables); !s) return Fail(s.message);
     Case c;
-    StartupCase(c, tables);
-    if (!o.file.empty()) {
-        if (Status s = ReadProjectFile(c, tables, o.file); !s) return Fail(s.message);
-        RecalculateOpened(c, tables);
-    }
-    c.CheckMode = static_cast<i16>(o.mode);
-    c.InclDeform = o.deform ? 1 : 0;
-    CollectedWarnings warnings;
-    Calculate(c, tables, warnings);
+    std::vector<std::string> warnings;
+    if (Status s = CalculatedCase(o.file, tables, o.mode, o.deform, c, warnings); !s) return Fail(s.message);
     if (o.json) {
-        std::cout << CaseJson(c, warnings.texts);
+        std::cout << CaseJson(c, warnings);
         return kExitOk;
     }
-    for (const std::string& w : warnings.texts) std::fprintf(stderr, "warning:%s\n", w.c_str());
+    for (const std::string& w : warnings) std::fprintf(stderr, "warning:%s\n", w.c_str());
     std::cout << ListText(c, isatty(STDOUT_FILENO) != 0);
     return kExitOk;
 }

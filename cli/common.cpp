@@ -5,6 +5,9 @@
 #include <system_error>
 
 #include "files/datatables.h"
+#include "files/projectfile.h"
+#include "run/calculate.h"
+#include "run/reopen.h"
 
 namespace veltar::cli {
 
@@ -15,8 +18,29 @@ std::string ExeDir() {
     return exe.parent_path().string();
 }
 
-Status LoadTables(const std::string& dataDir, Tables& tables) {
-    return ReadTables(dataDir.empty() ? FindDataDir(ExeDir()) : dataDir, tables);
+std::string DataDir(const std::string& dataDir) { return dataDir.empty() ? FindDataDir(ExeDir()) : dataDir; }
+
+Status LoadTables(const std::string& dataDir, Tables& tables) { return ReadTables(DataDir(dataDir), tables); }
+
+void StartupCase(Case& c, const Tables& tables) {
+    c.AppPath = ExeDir();
+    NewCase(c);
+    PrepareStartupCase(c, tables);
+}
+
+Status CalculatedCase(const std::string& file, const Tables& tables, int mode, bool deform, Case& c,
+                      std::vector<std::string>& warnings) {
+    StartupCase(c, tables);
+    if (!file.empty()) {
+        if (Status s = ReadProjectFile(c, tables, file); !s) return s;
+        RecalculateOpened(c, tables);
+    }
+    c.CheckMode = static_cast<i16>(mode);
+    c.InclDeform = deform ? 1 : 0;
+    CollectedWarnings collected;
+    Calculate(c, tables, collected);
+    warnings = std::move(collected.texts);
+    return Status::Ok();
 }
 
 }  // namespace veltar::cli

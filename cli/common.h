@@ -2,7 +2,9 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
+#include "core/case.h"
 #include "core/status.h"
 #include "profiles/tables.h"
 
@@ -16,7 +18,19 @@ constexpr int kExitFileError = 2;
 // Folder of the running executable.
 std::string ExeDir();
 
-// Reads the tables from `dataDir`, or from the program's own data folder when empty.
+// `dataDir`, or the program's own data folder when it is empty.
+std::string DataDir(const std::string& dataDir);
+
+// Reads the tables from DataDir(dataDir).
 Status LoadTables(const std::string& dataDir, Tables& tables);
+
+// The start-up default case, with its tables' grades and sections applied.
+void StartupCase(Case& c, const Tables& tables);
+
+// The default case, or `file` opened as File/Open does, calculated whole in check
+// mode `mode` (with the deformation check when `deform`); the span warnings go to
+// `warnings`. Fails, naming the file and line, when the file cannot be read.
+Status CalculatedCase(const std::string& file, const Tables& tables, int mode, bool deform, Case& c,
+                      std::vector<std::string>& warnings);
 
 }  // namespace veltar::cli

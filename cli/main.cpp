@@ -5,6 +5,7 @@
 #include "cli/batch_command.h"
 #include "cli/calc_command.h"
 #include "cli/common.h"
+#include "cli/report_command.h"
 
 namespace {
 
@@ -16,6 +17,8 @@ constexpr const char* kUsage =
     "        write the default case to a project file\n"
     "  batch FILE.velti [-o OUT.velto] [--data DIR]\n"
     "        run every case of a case table and write its result table\n"
+    "  report [FILE.velta] --mode 1|2|3 [--deform] -o OUT.pdf [--data DIR]\n"
+    "        write the printed report of the default case or a project file as a PDF\n"
     "Exit codes: 0 done, 1 wrong usage, 2 a file could not be read or written.\n";
 
 }  // namespace
@@ -30,6 +33,7 @@ int main(int argc, char** argv) {
     if (std::strcmp(command, "calc") == 0) return RunCalc(argc - 2, argv + 2);
     if (std::strcmp(command, "save") == 0) return RunSave(argc - 2, argv + 2);
     if (std::strcmp(command, "batch") == 0) return RunBatch(argc - 2, argv + 2);
+    if (std::strcmp(command, "report") == 0) return RunReport(argc - 2, argv + 2);
     if (std::strcmp(command, "--help") == 0 || std::strcmp(command, "help") == 0) {
         std::fputs(kUsage, stdout);
         return kExitOk;

@@ -23,6 +23,7 @@
 #include "ui/forms.h"
 #include "ui/inputcontroller.h"
 #include "ui/panelview.h"
+#include "ui/printactions.h"
 #include "ui/resultlist.h"
 #include "ui/userio.h"
 
@@ -41,6 +42,7 @@ MainWindow::MainWindow(UserIO* io, SettingsStore& settings, const QString& exeDi
     BuildWindow();
     inputs_ = new InputController(*canvas_, case_, tables_, *io_, [this] { Recalculate(); });
     files_ = new FileActions(*this, settings, menus_);
+    prints_ = new PrintActions(*this, menus_, FindDataDir(exeDir.toStdString()));
     StartUp(exeDir);
 }
 

@@ -16,6 +16,7 @@ namespace veltar {
 class FileActions;
 class InputController;
 class PanelView;
+class PrintActions;
 class SettingsStore;
 class UserIO;
 
@@ -32,6 +33,7 @@ public:
     UserIO& IO() { return *io_; }
     InputController& Inputs() { return *inputs_; }
     FileActions& Files() { return *files_; }
+    PrintActions& Prints() { return *prints_; }
 
     // Calculate and show the results; skipped while the data tables are missing.
     void Recalculate();
@@ -61,6 +63,7 @@ private:
     QTreeWidget* list_ = nullptr;
     InputController* inputs_ = nullptr;
     FileActions* files_ = nullptr;
+    PrintActions* prints_ = nullptr;
     bool running_ = false;
     bool rerun_ = false;
     bool calculated_ = false;

@@ -30,12 +30,11 @@ QAction* Separator(QMenu* menu, const char* name) {
     return action;
 }
 
-// Printing comes with the report; the items are there but disabled until then.
-void PrintItems(QMenu* menu, const char* a, const QString& captionA, const char* b, const QString& captionB,
-                const char* both) {
-    Item(menu, a, captionA, false);
-    Item(menu, b, captionB, false);
-    Item(menu, both, "Buckling/Scantling/Yield", false);
+void PrintItems(QMenu* menu, QAction** items, const char* a, const QString& captionA, const char* b,
+                const QString& captionB, const char* both) {
+    items[0] = Item(menu, a, captionA);
+    items[1] = Item(menu, b, captionB);
+    items[2] = Item(menu, both, "Buckling/Scantling/Yield");
 }
 
 void BuildFile(QMenuBar* bar, MainMenus& m) {
@@ -46,7 +45,8 @@ void BuildFile(QMenuBar* bar, MainMenus& m) {
     m.saveAs = Item(file, "mnusaveas", "Save &As");
     Separator(file, "mnuline");
     QMenu* print = Submenu(file, "mnuprint1", "Print");
-    PrintItems(print, "mnuprbu1", "Buckling ", "mnuprbu2", "Scantling/Yield", "mnuprSc1");
+    PrintItems(print, &m.print[0], "mnuprbu1", "Buckling ", "mnuprbu2", "Scantling/Yield", "mnuprSc1");
+    m.savePdf = Item(print, "mnusavepdf", "Save as PDF...");
     m.recent[0] = Separator(file, "mnurecentfile0");
     const char* captions[] = {"oldfile1", "oldfile1", "oldfile3", "oldfile4"};
     for (int i = 1; i <= 4; ++i)
@@ -70,11 +70,12 @@ void BuildProfile(QMenuBar* bar, MainMenus& m) {
     Item(girder, "mnugirdT", "T - Girder", false);
 }
 
-void BuildOthers(QMenuBar* bar) {
+void BuildOthers(QMenuBar* bar, MainMenus& m) {
     QMenu* db = Submenu(bar, "mnudb", "Database");
     Item(db, "mnuDatabase", "&Open Database", false);
     QMenu* print = Submenu(bar, "mnuprint", "Print");
-    PrintItems(print, "mnuprintbuckling1", "Buckling ", "mnuprintbuckling2", "Scantling/Yield ", "mnuprintScantling1");
+    PrintItems(print, &m.print[3], "mnuprintbuckling1", "Buckling ", "mnuprintbuckling2", "Scantling/Yield ",
+               "mnuprintScantling1");
     QMenu* help = Submenu(bar, "mnuhelp", "Help");
     Item(help, "mnuhelpcont", "&Contents", false);
     Item(help, "mnuhelpsearch", "&Search for Help On . . . ", false);
@@ -91,7 +92,7 @@ MainMenus BuildMenus(QMainWindow& window) {
     QMenuBar* bar = window.menuBar();
     BuildFile(bar, m);
     BuildProfile(bar, m);
-    BuildOthers(bar);
+    BuildOthers(bar, m);
     return m;
 }
 

@@ -18,6 +18,9 @@ struct MainMenus {
     QAction* saveAs = nullptr;
     QAction* exit = nullptr;
     std::array<QAction*, 5> recent{};  // 0: separator above the list, 1..4: the files
+    // Report items: File/Print then Print, each buckling, scantling/yield, both.
+    std::array<QAction*, 6> print{};
+    QAction* savePdf = nullptr;
 };
 
 MainMenus BuildMenus(QMainWindow& window);
