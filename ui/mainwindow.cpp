@@ -19,6 +19,7 @@
 #include "ui/arrangement.h"
 #include "ui/fileactions.h"
 #include "ui/forms.h"
+#include "ui/help/helpcommands.h"
 #include "ui/inputcontroller.h"
 #include "ui/panelview.h"
 #include "ui/resultlist.h"
@@ -26,8 +27,7 @@
 
 namespace veltar {
 
-MainWindow::MainWindow(UserIO* io, SettingsStore& settings, const QString& exeDir)
-    : io_(io) {
+MainWindow::MainWindow(UserIO* io, SettingsStore& settings, const QString& exeDir) : io_(io) {
     setObjectName("veltar");
     // The window was laid out for a compact dialog font; larger defaults crowd it.
     QFont compact = font();
@@ -40,6 +40,7 @@ MainWindow::MainWindow(UserIO* io, SettingsStore& settings, const QString& exeDi
     BuildWindow();
     inputs_ = new InputController(*canvas_, case_, tables_, *io_, [this] { Recalculate(); });
     files_ = new FileActions(*this, settings, menus_);
+    new HelpCommands(*this, *io_, QString::fromStdString(FindDataDir(exeDir.toStdString())));
     StartUp(exeDir);
 }
 
@@ -81,9 +82,7 @@ void MainWindow::SizeForScreen() {
     resize(int(std::lround(1024 * dpiX / 96)), int(std::lround(0.95 * 768 * dpiY / 96)));
 }
 
-void MainWindow::UpdateCaption() {
-    setWindowTitle("VELTAR: " + QString::fromStdString(case_.FileName));
-}
+void MainWindow::UpdateCaption() { setWindowTitle("VELTAR: " + QString::fromStdString(case_.FileName)); }
 
 void MainWindow::Recalculate() {
     if (!tablesRead_) return;
@@ -122,9 +121,10 @@ void MainWindow::ShowResults() {
 
 void MainWindow::showEvent(QShowEvent* e) {
     QMainWindow::showEvent(e);
-    if (!calculated_) QTimer::singleShot(0, this, [this] {
-        if (!calculated_) Recalculate();
-    });
+    if (!calculated_)
+        QTimer::singleShot(0, this, [this] {
+            if (!calculated_) Recalculate();
+        });
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* e) {
