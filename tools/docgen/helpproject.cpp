@@ -100,6 +100,9 @@ QByteArray Project(const QList<ContentsEntry>& entries) {
     xml.writeTextElement("namespace", "veltar.help");
     xml.writeTextElement("virtualFolder", "doc");
     xml.writeStartElement("filterSection");
+    // The search index keeps a file's filter attributes and matches them; a file
+    // without any would never be found.
+    xml.writeTextElement("filterAttribute", "veltar");
     WriteToc(xml, entries);
     WriteKeywords(xml, entries);
     xml.writeStartElement("files");

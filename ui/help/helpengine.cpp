@@ -10,6 +10,8 @@
 namespace veltar {
 namespace {
 
+constexpr const char* kIndexComplete = "veltarIndexComplete";
+
 QString Stamp(const QFileInfo& file) {
     return file.absoluteFilePath() + "|" + QString::number(file.size()) + "|" +
            QString::number(file.lastModified().toMSecsSinceEpoch());
@@ -23,7 +25,15 @@ bool Register(QHelpEngine& engine, const QString& ns, const QFileInfo& qch) {
     if (engine.registeredDocumentations().contains(ns)) engine.unregisterDocumentation(ns);
     if (!engine.registerDocumentation(qch.absoluteFilePath())) return false;
     engine.setCustomValue("veltarHelpStamp", stamp);
+    engine.setCustomValue(kIndexComplete, false);
     return true;
+}
+
+// An indexing run that was cut short (the window closed, the program ended) leaves
+// an index that the search engine takes as done; it is thrown away and rebuilt.
+void DropIncompleteIndex(QHelpEngine& engine, const QString& cache) {
+    if (engine.customValue(kIndexComplete).toBool()) return;
+    QDir(cache + "/.veltar").removeRecursively();
 }
 
 }  // namespace
@@ -47,6 +57,7 @@ std::unique_ptr<QHelpEngine> OpenHelpEngine(const QString& qchPath, QString& err
         error = "can't read help file - " + QDir::toNativeSeparators(qchPath) + " (" + engine->error() + ")";
         return nullptr;
     }
+    DropIncompleteIndex(*engine, cache);
     engine->setupData();  // contents, index and search from the file just registered
     return engine;
 }

@@ -62,10 +62,20 @@ HelpWindow::HelpWindow(std::unique_ptr<QHelpEngine> engine, QWidget* owner)
     ReadTopics();
     resize(900, 620);
     // The index is built once per help file; later openings reuse it.
-    engine_->searchEngine()->reindexDocumentation();
+    QHelpSearchEngine* search = engine_->searchEngine();
+    connect(search, &QHelpSearchEngine::indexingStarted, this, [this] { indexing_ = true; });
+    connect(search, &QHelpSearchEngine::indexingFinished, this, [this] {
+        indexing_ = false;
+        engine_->setCustomValue("veltarIndexComplete", true);
+    });
+    search->reindexDocumentation();
 }
 
-HelpWindow::~HelpWindow() = default;
+HelpWindow::~HelpWindow() {
+    if (!indexing_) return;
+    engine_->searchEngine()->cancelIndexing();
+    engine_->setCustomValue("veltarIndexComplete", false);
+}
 
 QWidget* HelpWindow::BuildBrowserSide() {
     auto* side = new QWidget(this);

@@ -42,6 +42,7 @@ private:
     QTabWidget* tabs_ = nullptr;
     QTextBrowser* browser_ = nullptr;
     QHash<QString, QString> topics_;  // identifier -> "page.html#anchor"
+    bool indexing_ = false;
 };
 
 }  // namespace veltar
