@@ -21,6 +21,7 @@
 #include "ui/control.h"
 #include "ui/fileactions.h"
 #include "ui/forms.h"
+#include "ui/help/helpcommands.h"
 #include "ui/inputcontroller.h"
 #include "ui/panelview.h"
 #include "ui/printactions.h"
@@ -43,6 +44,7 @@ MainWindow::MainWindow(UserIO* io, SettingsStore& settings, const QString& exeDi
     inputs_ = new InputController(*canvas_, case_, tables_, *io_, [this] { Recalculate(); });
     files_ = new FileActions(*this, settings, menus_);
     prints_ = new PrintActions(*this, menus_, FindDataDir(exeDir.toStdString()));
+    new HelpCommands(*this, *io_, QString::fromStdString(FindDataDir(exeDir.toStdString())));
     StartUp(exeDir);
 }
 

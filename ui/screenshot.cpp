@@ -10,10 +10,11 @@
 
 #include "ui/fileactions.h"
 #include "ui/mainwindow.h"
+#include "ui/windowregistry.h"
 
 namespace veltar {
 
-bool SaveScreenshot(MainWindow& window, const QString& out, const QString& file) {
+bool SaveScreenshot(MainWindow& window, const QString& out, const QString& file, const QString& named) {
     window.show();
     QElapsedTimer waited;
     waited.start();
@@ -21,7 +22,16 @@ bool SaveScreenshot(MainWindow& window, const QString& out, const QString& file)
         QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
     if (!file.isEmpty() && !window.Files().OpenFile(file)) return false;
     QCoreApplication::processEvents();
-    if (!window.grab().save(out, "PNG")) {
+    QWidget* shown = &window;
+    if (!named.isEmpty()) {
+        QString error;
+        shown = OpenNamedWindow(named, window, error);
+        if (!shown) {
+            std::fprintf(stderr, "veltar: %s\n", qPrintable(error));
+            return false;
+        }
+    }
+    if (!shown->grab().save(out, "PNG")) {
         std::fprintf(stderr, "veltar: can't write %s\n", qPrintable(out));
         return false;
     }

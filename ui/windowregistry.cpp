@@ -1,0 +1,70 @@
+// Each opener returns the window once it is ready to be pictured.
+#include "ui/windowregistry.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QHelpContentModel>
+#include <QHelpEngine>
+
+#include <functional>
+
+#include "ui/help/aboutwindow.h"
+#include "ui/help/helpcommands.h"
+#include "ui/help/helpwindow.h"
+#include "ui/mainwindow.h"
+
+namespace veltar {
+namespace {
+
+// Runs the event loop until `ready` or `limitMs` has passed.
+void WaitFor(const std::function<bool()>& ready, int limitMs = 5000) {
+    QElapsedTimer waited;
+    waited.start();
+    while (!ready() && waited.elapsed() < limitMs) QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
+    QCoreApplication::processEvents();
+}
+
+HelpCommands& Commands(MainWindow& main) { return *main.findChild<HelpCommands*>("helpCommands"); }
+
+QWidget* OpenHelp(MainWindow& main) {
+    HelpWindow* help = Commands(main).Contents();
+    if (!help) return nullptr;
+    QHelpContentModel* model = help->Engine().contentModel();
+    WaitFor([model] { return !model->isCreatingContents() && model->rowCount() > 0; });
+    help->ShowContents();                // the tree is there now: expand it
+    WaitFor([] { return false; }, 300);  // lets the page lay itself out
+    return help;
+}
+
+QWidget* OpenAbout(MainWindow& main) { return Commands(main).About(); }
+
+struct NamedWindow {
+    const char* name;
+    QWidget* (*open)(MainWindow&);
+};
+
+constexpr NamedWindow kWindows[] = {
+    {"help", OpenHelp},
+    {"about", OpenAbout},
+};
+
+}  // namespace
+
+QWidget* OpenNamedWindow(const QString& name, MainWindow& main, QString& error) {
+    for (const NamedWindow& w : kWindows) {
+        if (name != w.name) continue;
+        QWidget* window = w.open(main);
+        if (!window) error = "the window " + name + " did not open";
+        return window;
+    }
+    error = "no window named " + name + " (" + NamedWindows().join(", ") + ")";
+    return nullptr;
+}
+
+QStringList NamedWindows() {
+    QStringList names;
+    for (const NamedWindow& w : kWindows) names << w.name;
+    return names;
+}
+
+}  // namespace veltar
