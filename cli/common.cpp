@@ -14,7 +14,7 @@ std::string ExeDir() {
 }
 
 Status LoadTables(const std::string& dataDir, Tables& tables) {
-    return ReadTables(dataDir.empty() ? FindDataDir(ExeDir()) : dataDir, tables);
+    return dataDir.empty() ? ReadProgramTables(ExeDir(), tables) : ReadTables(dataDir, tables);
 }
 
 }  // namespace veltar::cli

@@ -38,6 +38,11 @@ bool SameSingle(float cell, double x) {
 // Index of the last row read, bounded by the array for a table not built by the reader.
 int LastRow(const ProfileTable& table) { return std::min(table.count, kMaxProfileRows - 1); }
 
+// Written without the "..", so that a message names the folder a user would look in.
+std::filesystem::path SharedDataDir(const std::string& exeDir) {
+    return (std::filesystem::path(exeDir) / ".." / "share" / "veltar").lexically_normal();
+}
+
 bool HasDataTables(const std::filesystem::path& dir) {
     std::error_code ec;
     return std::filesystem::is_regular_file(dir / "lprof.dat", ec);
@@ -73,11 +78,18 @@ int FindBulbTableRow(const Tables& tables, double H, double tw) {
 }
 
 std::string FindDataDir(const std::string& exeDir) {
-    const std::filesystem::path exe(exeDir);
-    if (HasDataTables(exe)) return exeDir;
-    const std::filesystem::path shared = exe / ".." / "share" / "veltar";
+    if (HasDataTables(exeDir)) return exeDir;
+    const std::filesystem::path shared = SharedDataDir(exeDir);
     if (HasDataTables(shared)) return shared.string();
-    return exeDir;
+    return {};
+}
+
+Status ReadProgramTables(const std::string& exeDir, Tables& tables) {
+    const std::string dir = FindDataDir(exeDir);
+    if (dir.empty())
+        return Status::Error("can't find the data tables (lprof.dat and the others): looked in " + exeDir + " and " +
+                             SharedDataDir(exeDir).string());
+    return ReadTables(dir, tables);
 }
 
 }  // namespace veltar

@@ -43,7 +43,12 @@ std::string ItemText(const Tables& tables, i16 kind, int row, char sep = '.');
 int FindLTableRow(const Tables& tables, double H, double B, double tw);
 int FindBulbTableRow(const Tables& tables, double H, double tw);
 
-// The folder holding the data tables: beside the executable, else ../share/veltar.
+// The folder holding the data tables: beside the executable (the build tree), else
+// ../share/veltar (an installed tree in any prefix); empty when neither holds them.
 std::string FindDataDir(const std::string& exeDir);
+
+// Reads the tables from the folder FindDataDir finds; when there is none, the message
+// names both places looked in.
+Status ReadProgramTables(const std::string& exeDir, Tables& tables);
 
 }  // namespace veltar
