@@ -16,6 +16,8 @@ constexpr const char* kUsage =
     "        write the default case to a project file\n"
     "  batch FILE.velti [-o OUT.velto] [--data DIR]\n"
     "        run every case of a case table and write its result table\n"
+    "  --help | --version\n"
+    "        print this text or the version\n"
     "Exit codes: 0 done, 1 wrong usage, 2 a file could not be read or written.\n";
 
 }  // namespace
@@ -32,6 +34,10 @@ int main(int argc, char** argv) {
     if (std::strcmp(command, "batch") == 0) return RunBatch(argc - 2, argv + 2);
     if (std::strcmp(command, "--help") == 0 || std::strcmp(command, "help") == 0) {
         std::fputs(kUsage, stdout);
+        return kExitOk;
+    }
+    if (std::strcmp(command, "--version") == 0) {
+        std::puts("veltar-cli " VELTAR_VERSION);
         return kExitOk;
     }
     std::fputs(kUsage, stderr);
