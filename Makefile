@@ -1,8 +1,8 @@
-# The two set-up commands of the README: `make run` and `make test`.
+# The commands of the README: `make run`, `make test` and `make package`.
 BUILD ?= build
 JOBS ?= 2
 
-.PHONY: setup build run test
+.PHONY: setup build run test package
 
 setup:
 	@scripts/setup
@@ -23,3 +23,7 @@ run: build
 
 test: build
 	@ctest --test-dir $(BUILD) --output-on-failure -j$(JOBS)
+
+# The Debian package $(BUILD)/veltar_1.8-1_amd64.deb.
+package: build
+	@cd $(BUILD) && cpack -G DEB

@@ -20,7 +20,9 @@ std::string ExeDir() {
 
 std::string DataDir(const std::string& dataDir) { return dataDir.empty() ? FindDataDir(ExeDir()) : dataDir; }
 
-Status LoadTables(const std::string& dataDir, Tables& tables) { return ReadTables(DataDir(dataDir), tables); }
+Status LoadTables(const std::string& dataDir, Tables& tables) {
+    return dataDir.empty() ? ReadProgramTables(ExeDir(), tables) : ReadTables(dataDir, tables);
+}
 
 void StartupCase(Case& c, const Tables& tables) {
     c.AppPath = ExeDir();

@@ -19,6 +19,8 @@ constexpr const char* kUsage =
     "        run every case of a case table and write its result table\n"
     "  report [FILE.velta] --mode 1|2|3 [--deform] -o OUT.pdf [--data DIR]\n"
     "        write the printed report of the default case or a project file as a PDF\n"
+    "  --help | --version\n"
+    "        print this text or the version\n"
     "Exit codes: 0 done, 1 wrong usage, 2 a file could not be read or written.\n";
 
 }  // namespace
@@ -36,6 +38,10 @@ int main(int argc, char** argv) {
     if (std::strcmp(command, "report") == 0) return RunReport(argc - 2, argv + 2);
     if (std::strcmp(command, "--help") == 0 || std::strcmp(command, "help") == 0) {
         std::fputs(kUsage, stdout);
+        return kExitOk;
+    }
+    if (std::strcmp(command, "--version") == 0) {
+        std::puts("veltar-cli " VELTAR_VERSION);
         return kExitOk;
     }
     std::fputs(kUsage, stderr);

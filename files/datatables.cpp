@@ -104,6 +104,11 @@ Status ReadMaterialFile(const std::string& dir, MaterialTable& table) {
     return CheckCount(in, n, kMinMaterials, "the default grade 2 and the user-defined last grade");
 }
 
+// Written without the "..", so that a message names the folder a user would look in.
+std::filesystem::path SharedDataDir(const std::string& exeDir) {
+    return (std::filesystem::path(exeDir) / ".." / "share" / "veltar").lexically_normal();
+}
+
 bool HasDataTables(const std::filesystem::path& dir) {
     std::error_code ec;
     return std::filesystem::is_regular_file(dir / "lprof.dat", ec);
@@ -123,11 +128,18 @@ Status ReadTables(const std::string& dir, Tables& tables) {
 }
 
 std::string FindDataDir(const std::string& exeDir) {
-    const std::filesystem::path exe(exeDir);
-    if (HasDataTables(exe)) return exeDir;
-    const std::filesystem::path shared = exe / ".." / "share" / "veltar";
+    if (HasDataTables(exeDir)) return exeDir;
+    const std::filesystem::path shared = SharedDataDir(exeDir);
     if (HasDataTables(shared)) return shared.string();
-    return exeDir;
+    return {};
+}
+
+Status ReadProgramTables(const std::string& exeDir, Tables& tables) {
+    const std::string dir = FindDataDir(exeDir);
+    if (dir.empty())
+        return Status::Error("can't find the data tables (lprof.dat and the others): looked in " + exeDir + " and " +
+                             SharedDataDir(exeDir).string());
+    return ReadTables(dir, tables);
 }
 
 }  // namespace veltar

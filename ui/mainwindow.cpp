@@ -68,7 +68,7 @@ void MainWindow::StartUp(const QString& exeDir) {
     case_.DecSep = DetectDecimalPoint(QLocale::system().toString(1.1, 'f', 1).toStdString());
     case_.AppPath = QDir::toNativeSeparators(exeDir).toStdString();
     NewCase(case_);
-    const Status read = ReadTables(FindDataDir(exeDir.toStdString()), tables_);
+    const Status read = ReadProgramTables(exeDir.toStdString(), tables_);
     tablesRead_ = read.ok;
     if (!read.ok) io_->Warn(QString::fromStdString(read.message));
     if (tablesRead_) PrepareStartupCase(case_, tables_);

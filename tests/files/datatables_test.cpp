@@ -102,17 +102,27 @@ TEST(ReadTables, MissingFileIsNamedAndTheBulbTableIsReadFirst) {
               "bfprof.dat, line 1: expected 5 fields (H, tw, c, r, Ax), found 1");
 }
 
-TEST(FindDataDir, BesideTheProgramThenShare) {
+// The build tree holds the tables beside the program, an installed tree in
+// ../share/veltar; the program's own folder wins and the two are never mixed.
+TEST(FindDataDir, BesideTheProgramThenShareElseBothNamed) {
     TableFolder root;
     const fs::path bin = root.dir / "bin", share = root.dir / "share" / "veltar";
     fs::create_directories(bin);
     fs::create_directories(share);
-    EXPECT_EQ(FindDataDir(bin.string()), bin.string());  // neither: the program's folder
-    std::ofstream(share / "lprof.dat") << kL;
+    Tables tables;
+    EXPECT_EQ(FindDataDir(bin.string()), "");
+    EXPECT_EQ(
+        ReadProgramTables(bin.string(), tables).message,
+        "can't find the data tables (lprof.dat and the others): looked in " + bin.string() + " and " + share.string());
+    for (const auto& table : fs::directory_iterator(root.dir))
+        if (table.is_regular_file()) fs::copy_file(table.path(), share / table.path().filename());
     EXPECT_EQ(fs::canonical(FindDataDir(bin.string())), fs::canonical(share));
+    ASSERT_TRUE(ReadProgramTables(bin.string(), tables));
+    EXPECT_EQ(tables.Mat.name[16], "S355M/ML EN10025-4");
     std::ofstream(bin / "lprof.dat") << kL;
     EXPECT_EQ(FindDataDir(bin.string()), bin.string());
+    EXPECT_EQ(ReadProgramTables(bin.string(), tables).message,
+              "bfprof.dat: can't open " + (bin / "bfprof.dat").string());
 }
-
 }  // namespace
 }  // namespace veltar
