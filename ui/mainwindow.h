@@ -18,6 +18,7 @@ class InputController;
 class PanelView;
 class PrintActions;
 class SettingsStore;
+class StatusLine;
 class UserIO;
 
 class MainWindow : public QMainWindow {
@@ -64,6 +65,7 @@ private:
     InputController* inputs_ = nullptr;
     FileActions* files_ = nullptr;
     PrintActions* prints_ = nullptr;
+    std::unique_ptr<StatusLine> status_;
     bool running_ = false;
     bool rerun_ = false;
     bool calculated_ = false;
