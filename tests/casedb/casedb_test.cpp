@@ -323,8 +323,9 @@ TEST_F(CaseDb, BatchCommand) {
                           err = ::testing::internal::GetCapturedStderr();
         EXPECT_TRUE(out.starts_with(k.out) && err.starts_with(k.err)) << out << err;
         EXPECT_EQ(std::count(out.begin(), out.end(), '\n'), k.code == cli::kExitOk ? 1 : 0) << out;
-        if (k.code != cli::kExitUsage)
+        if (k.code != cli::kExitUsage) {  // a usage error prints the usage after its line
             EXPECT_EQ(std::count(err.begin(), err.end(), '\n'), k.err.empty() ? 0 : 1) << err;
+        }
         EXPECT_TRUE(k.code != cli::kExitOk || fs::exists(k.out.substr(0, k.out.find(": ")))) << k.out;
     }
 }
