@@ -25,7 +25,7 @@ void UnsavedTest::captionMarksAnEditedCase() {
     QCOMPARE(f.window->windowTitle(), QString("VELTAR: New File*"));
     f.Type("it", "20");  // back to what it was
     QCOMPARE(f.window->windowTitle(), QString("VELTAR: New File"));
-    f.Get<QRadioButton>("optbuckling3")->click();  // the check mode is not in the file
+    f.Get<QRadioButton>("optBuckling3")->click();  // the check mode is not in the file
     QCOMPARE(f.window->windowTitle(), QString("VELTAR: New File"));
     f.Type("iident", "F40-B");  // the texts store without a calculation
     QCOMPARE(f.window->windowTitle(), QString("VELTAR: New File*"));

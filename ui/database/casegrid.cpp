@@ -153,6 +153,11 @@ void CaseGrid::FitColumns() {
     }
 }
 
+int CaseGrid::FullWidth() const {
+    return envelopeView_->horizontalHeader()->length() + 2 * cases_->frameWidth() +
+           cases_->verticalScrollBar()->sizeHint().width();
+}
+
 void CaseGrid::OnCurrentChanged(const QModelIndex& current) {
     if (selecting_ || !current.isValid()) return;
     row_ = filter_.mapToSource(current).row();

@@ -29,6 +29,8 @@ public:
     const CaseGridFilter& Filter() const { return filter_; }
     // The table row shown at grid row `gridRow`.
     int TableRow(int gridRow) const;
+    // The width that shows every column without scrolling.
+    int FullWidth() const;
 
 signals:
     // The user selected table row `row` (in the grid or through the envelope).

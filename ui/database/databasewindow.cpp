@@ -14,6 +14,9 @@
 #include <QListView>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QScreen>
+
+#include <algorithm>
 
 #include "core/numformat.h"
 #include "files/atomicfile.h"
@@ -160,6 +163,7 @@ void DatabaseWindow::ShowTable(const QString& path, CaseDatabase db, std::vector
     Case& c = main_.CaseRecord();
     db_ = std::move(db);
     grid_->SetTable(&db_, std::move(outcomes), SepOf(c.DecSep));
+    WidenForGrid();
     QStringList entries;
     entries.reserve(db_.DbRowCount());
     for (const CaseRow& row : db_.rows) entries << Q(row.comment ? row.Project : row.Ident);
@@ -174,6 +178,14 @@ void DatabaseWindow::ShowTable(const QString& path, CaseDatabase db, std::vector
     ShowRow(db_.DbRow);
     for (QWidget* w : std::initializer_list<QWidget*>{list_, failingOnly_, exportCsv_}) w->setEnabled(true);
     saveResult_->setEnabled(true);
+}
+
+// Every column in view where the screen has room; the window never shrinks here.
+void DatabaseWindow::WidenForGrid() {
+    const QMargins margins = centralWidget()->layout()->contentsMargins();
+    int wanted = grid_->FullWidth() + margins.left() + margins.right();
+    if (const QScreen* s = screen()) wanted = std::min(wanted, s->availableGeometry().width() * 95 / 100);
+    if (wanted > width()) resize(wanted, height());
 }
 
 void DatabaseWindow::PickRow(int row) {

@@ -51,6 +51,7 @@ private:
     QWidget* BuildBottom();
     std::optional<std::vector<CaseOutcome>> RunCases(CaseDatabase& db, const QString& name);
     void ShowTable(const QString& path, CaseDatabase db, std::vector<CaseOutcome> outcomes);
+    void WidenForGrid();
     void LoadCase(int row);
     void ShowRow(int row);
 
