@@ -4,10 +4,12 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QHeaderView>
 #include <QImage>
 #include <QLabel>
+#include <QProgressDialog>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTableView>
@@ -144,6 +146,7 @@ private slots:
     void resultTableBesideTheTableAndProjectSaveApart();
     void csvHoldsEveryCaseRow();
     void startFileOpensProjectOrTable();
+    void longRunShowsAProgressThatCancels();
 };
 
 void DatabaseTest::windowStartsEmptyAndReopensEmpty() {
@@ -454,6 +457,38 @@ void DatabaseTest::startFileOpensProjectOrTable() {
     const QString out = g.Path("database.png");
     QVERIFY(SaveScreenshot(*g.window, out, table, "database"));
     QCOMPARE(QImage(out).size(), g.Window()->size());
+}
+
+// The real progress dialog: none for a short run, shown early in a long one (by its
+// estimate), and its Cancel button stops the run.
+void DatabaseTest::longRunShowsAProgressThatCancels() {
+    QtUserIO io(nullptr);
+    auto visibleDialog = [] {
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (auto* d = qobject_cast<QProgressDialog*>(w); d && d->isVisible()) return d;
+        return static_cast<QProgressDialog*>(nullptr);
+    };
+    auto work = [](int ms) {
+        QElapsedTimer busy;
+        busy.start();
+        while (busy.elapsed() < ms) {}
+    };
+    {
+        const std::unique_ptr<Progress> quick = io.StartProgress("Calculating", 200);
+        for (int done = 1; done <= 200; ++done) quick->Step(done);
+        QVERIFY(!visibleDialog());
+    }
+    const std::unique_ptr<Progress> slow = io.StartProgress("Calculating", 100000);
+    QElapsedTimer elapsed;
+    elapsed.start();
+    int done = 0;
+    while (!visibleDialog() && elapsed.elapsed() < 5000) work(1), slow->Step(++done);
+    QProgressDialog* dialog = visibleDialog();
+    QVERIFY(dialog);
+    QVERIFY2(elapsed.elapsed() < 1000, "shown once the run is known to be long");
+    QVERIFY(slow->Step(++done));
+    QTest::mouseClick(dialog->findChild<QPushButton*>(), Qt::LeftButton);
+    QVERIFY(!slow->Step(++done));
 }
 
 QTEST_MAIN(DatabaseTest)
