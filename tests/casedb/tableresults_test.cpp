@@ -71,7 +71,8 @@ TEST_F(TableResults, CellsAreTheResultTablesCells) {
             EXPECT_EQ(o.fault.empty(), cells[30] != "ERR") << name << " row " << o.row;
         }
     }
-    const CaseOutcome& faulted = (*RunCaseRows(c, tables, db, nullptr))[2];
+    const auto last = RunCaseRows(c, tables, db, nullptr);
+    const CaseOutcome& faulted = (*last)[2];
     EXPECT_TRUE(faulted.Fails()) << "a faulted case is one to look at";
     EXPECT_EQ(faulted.factors[0].state, FactorState::Fault);
 }
