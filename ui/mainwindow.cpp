@@ -2,6 +2,7 @@
 // (first show, resizing, the right-button pop-up).
 #include "ui/mainwindow.h"
 
+#include <QCloseEvent>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLocale>
@@ -19,6 +20,7 @@
 #include "ui/arrangement.h"
 #include "ui/boxtips.h"
 #include "ui/control.h"
+#include "ui/database/databasecommands.h"
 #include "ui/fileactions.h"
 #include "ui/forms.h"
 #include "ui/help/helpcommands.h"
@@ -48,6 +50,7 @@ MainWindow::MainWindow(UserIO* io, SettingsStore& settings, const QString& exeDi
     prints_ = new PrintActions(*this, menus_, FindDataDir(exeDir.toStdString()));
     new HelpCommands(*this, *io_, QString::fromStdString(FindDataDir(exeDir.toStdString())));
     StartUp(exeDir);
+    new DatabaseCommands(*this);
 }
 
 MainWindow::~MainWindow() = default;
@@ -79,7 +82,7 @@ void MainWindow::StartUp(const QString& exeDir) {
     if (tablesRead_) PrepareStartupCase(case_, tables_);
     inputs_->FillGradeLists();
     inputs_->ShowCase();
-    UpdateCaption();
+    files_->MarkUnchanged();
     canvas_->setMinimumSize(MinimumCanvasSize(*canvas_));
     SizeForScreen();
     files_->RefreshRecentMenu();
@@ -92,7 +95,10 @@ void MainWindow::SizeForScreen() {
     resize(int(std::lround(1024 * dpiX / 96)), int(std::lround(0.95 * 768 * dpiY / 96)));
 }
 
-void MainWindow::UpdateCaption() { setWindowTitle("VELTAR: " + QString::fromStdString(case_.FileName)); }
+void MainWindow::UpdateCaption() {
+    const QString edited = files_ && files_->HasUnsavedChanges() ? "*" : "";
+    setWindowTitle("VELTAR: " + QString::fromStdString(case_.FileName) + edited);
+}
 
 void MainWindow::Recalculate() {
     if (!tablesRead_) return;
@@ -111,6 +117,7 @@ void MainWindow::Recalculate() {
     running_ = false;
     calculated_ = true;
     ShowResults();
+    UpdateCaption();
 }
 
 void MainWindow::ShowCaseAndCalculate() {
@@ -138,6 +145,14 @@ void MainWindow::showEvent(QShowEvent* e) {
         QTimer::singleShot(0, this, [this] {
             if (!calculated_) Recalculate();
         });
+}
+
+// Exit and the window's close button drop the case: an edited one is offered for saving.
+void MainWindow::closeEvent(QCloseEvent* e) {
+    if (files_->ConfirmDiscard())
+        QMainWindow::closeEvent(e);
+    else
+        e->ignore();
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* e) {

@@ -40,11 +40,14 @@ public:
     void Recalculate();
     // After New or Open: the case into the controls, then a calculation.
     void ShowCaseAndCalculate();
+    // "VELTAR: " and the file name, with "*" while the case has unsaved changes.
     void UpdateCaption();
     bool HasCalculated() const { return calculated_; }
+    bool TablesRead() const { return tablesRead_; }
 
 protected:
     void showEvent(QShowEvent* e) override;
+    void closeEvent(QCloseEvent* e) override;
     bool eventFilter(QObject* watched, QEvent* e) override;
 
 private:

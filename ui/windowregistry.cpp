@@ -8,6 +8,9 @@
 
 #include <functional>
 
+#include "ui/control.h"
+#include "ui/database/databasecommands.h"
+#include "ui/database/databasewindow.h"
 #include "ui/help/aboutwindow.h"
 #include "ui/help/helpcommands.h"
 #include "ui/help/helpwindow.h"
@@ -38,6 +41,13 @@ QWidget* OpenHelp(MainWindow& main) {
 
 QWidget* OpenAbout(MainWindow& main) { return Commands(main).About(); }
 
+// The window as it stands: with the table of the command line when one was given.
+QWidget* OpenDatabase(MainWindow& main) {
+    QWidget* window = Control<DatabaseCommands>(main, "databaseCommands").Open();
+    WaitFor([window] { return window->isVisible(); });
+    return window;
+}
+
 struct NamedWindow {
     const char* name;
     QWidget* (*open)(MainWindow&);
@@ -46,6 +56,7 @@ struct NamedWindow {
 constexpr NamedWindow kWindows[] = {
     {"help", OpenHelp},
     {"about", OpenAbout},
+    {"database", OpenDatabase},
 };
 
 }  // namespace
