@@ -12,6 +12,7 @@
 #include "files/projectfile.h"
 #include "run/calculate.h"
 #include "run/reopen.h"
+#include "ui/dialogs/profiledialogs.h"
 #include "ui/inputcontroller.h"
 #include "ui/mainwindow.h"
 #include "ui/userio.h"
@@ -69,6 +70,9 @@ bool FileActions::OpenFile(const QString& path) {
         return false;
     }
     window_.UpdateCaption();
+    // The dialogs reopen from the case just read; closing them takes nothing from
+    // their boxes, which still hold the case before.
+    window_.Profiles().DiscardAll();
     RecalculateOpened(c, window_.TableSet());
     window_.ShowCaseAndCalculate();
     return true;

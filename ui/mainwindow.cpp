@@ -19,6 +19,7 @@
 #include "run/calculate.h"
 #include "ui/arrangement.h"
 #include "ui/control.h"
+#include "ui/dialogs/profiledialogs.h"
 #include "ui/fileactions.h"
 #include "ui/forms.h"
 #include "ui/help/helpcommands.h"
@@ -44,6 +45,7 @@ MainWindow::MainWindow(UserIO* io, SettingsStore& settings, const QString& exeDi
     inputs_ = new InputController(*canvas_, case_, tables_, *io_, [this] { Recalculate(); });
     files_ = new FileActions(*this, settings, menus_);
     prints_ = new PrintActions(*this, menus_, FindDataDir(exeDir.toStdString()));
+    profiles_ = new ProfileDialogs(*this);
     new HelpCommands(*this, *io_, QString::fromStdString(FindDataDir(exeDir.toStdString())));
     StartUp(exeDir);
 }
@@ -121,6 +123,7 @@ void MainWindow::ShowResults() {
     Control<QLabel>(*canvas_, "girdprof").setText(QString::fromStdString(case_.girdprof));
     inputs_->ShowAfterRun();
     figure_->update();
+    profiles_->ShowAfterRun();
 }
 
 void MainWindow::showEvent(QShowEvent* e) {

@@ -5,9 +5,11 @@
 #include <QElapsedTimer>
 #include <QHelpContentModel>
 #include <QHelpEngine>
+#include <QPointer>
 
 #include <functional>
 
+#include "ui/dialogs/profiledialogs.h"
 #include "ui/help/aboutwindow.h"
 #include "ui/help/helpcommands.h"
 #include "ui/help/helpwindow.h"
@@ -38,6 +40,13 @@ QWidget* OpenHelp(MainWindow& main) {
 
 QWidget* OpenAbout(MainWindow& main) { return Commands(main).About(); }
 
+// A profile dialog opened from its menu item, once its activation has shown the case.
+QWidget* OpenProfileDialog(MainWindow& main, const QString& name) {
+    QPointer<ProfileDialog> dialog = main.Profiles().OpenFromMenu(name);
+    WaitFor([&dialog] { return !dialog || dialog->HasActivated(); });
+    return dialog;
+}
+
 struct NamedWindow {
     const char* name;
     QWidget* (*open)(MainWindow&);
@@ -57,6 +66,11 @@ QWidget* OpenNamedWindow(const QString& name, MainWindow& main, QString& error) 
         if (!window) error = "the window " + name + " did not open";
         return window;
     }
+    if (DialogNamed(name.toStdString())) {
+        QWidget* dialog = OpenProfileDialog(main, name);
+        if (!dialog) error = "the window " + name + " did not open";
+        return dialog;
+    }
     error = "no window named " + name + " (" + NamedWindows().join(", ") + ")";
     return nullptr;
 }
@@ -64,6 +78,7 @@ QWidget* OpenNamedWindow(const QString& name, MainWindow& main, QString& error) 
 QStringList NamedWindows() {
     QStringList names;
     for (const NamedWindow& w : kWindows) names << w.name;
+    for (const DialogDef& d : ProfileDialogDefs()) names << d.Name();
     return names;
 }
 
