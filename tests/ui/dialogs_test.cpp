@@ -1,6 +1,7 @@
 // The profile dialogs seen from the main window: the twelve menu items, the picture
 // buttons, placement, the kind a dialog makes current, the dialogs following the
 // case, and Open closing them.
+#include <QAbstractButton>
 #include <QAction>
 #include <QComboBox>
 #include <QMenu>
@@ -27,6 +28,8 @@ private slots:
     void menuItemOpensItsDialog_data();
     void menuItemOpensItsDialog();
     void lTableTakesOverFromT();
+    void tableRowChoice();
+    void plateStripByCheckMode();
     void pictureButtons();
     void girderDialogTakesItsKind();
     void placedOverTheMainWindow();
@@ -110,6 +113,61 @@ void DialogsTest::lTableTakesOverFromT() {
     QCOMPARE(l->findChild<QComboBox*>("cbo")->currentText(), row);
     QVERIFY(f.MainLabel("stiffprof").startsWith("L "));
     QCOMPARE(double(f.c().StiffH), double(f.window->TableSet().L.row[2][0]));
+}
+
+// Choosing a row stores it, forms the section and recalculates: the dimensions, the
+// properties and the main window follow.
+void DialogsTest::tableRowChoice() {
+    const struct {
+        const char* dialog;
+        i16 Case::*row;
+        const char* prefix;
+    } rows[] = {{"stifft", &Case::TRow, "T "}, {"stifff", &Case::FbRow, "Fb "}, {"stiffhp", &Case::BFRow, "BF "}};
+    for (const auto& r : rows) {
+        DialogFixture f;
+        ProfileDialog* d = f.Dialog(r.dialog);
+        auto* combo = d->findChild<QComboBox*>("cbo");
+        const int before = f.c().*r.row;
+        QCOMPARE(combo->currentIndex(), before);
+        const QString area = f.Label(d, "sta");
+        combo->setFocus(Qt::OtherFocusReason);
+        QTest::keyClick(combo, Qt::Key_Down);
+        QCoreApplication::processEvents();
+        QCOMPARE(int(f.c().*r.row), before + 1);
+        const QString item = combo->currentText();
+        QVERIFY2(f.MainLabel("stiffprof").startsWith(r.prefix), r.dialog);
+        QCOMPARE(f.Label(d, "sth"), QString::fromStdString(Format(f.c().StiffH, "##0")) + " mm");
+        QVERIFY2(item.startsWith(QString(r.prefix).trimmed() + f.Label(d, "sth").chopped(3).trimmed()), r.dialog);
+        QVERIFY(f.Label(d, "sta") != area);
+    }
+}
+
+// The L and T dialogs show the scantling strip whenever scantlings are listed, the
+// others always the buckling strip se; the girder its own strip.
+void DialogsTest::plateStripByCheckMode() {
+    const struct {
+        const char* dialog;
+        const char* mode;
+        bool scantlingStrip;
+    } rows[] = {
+        {"stiffl", "optbuckling1", false},  {"stiffl", "optbuckling2", true},   {"stifftb", "optBuckling3", true},
+        {"stiffhp", "optbuckling2", false}, {"stiffib", "optBuckling3", false}, {"stiffusp", "optbuckling2", false},
+    };
+    for (const auto& r : rows) {
+        DialogFixture f;
+        f.Type("il1", "1500");  // the scantling strip becomes 0.33 L1 = 495, narrower than se
+        f.window->findChild<QAbstractButton*>(r.mode)->click();
+        ProfileDialog* d = f.Dialog(r.dialog);
+        QVERIFY(f.c().beSc != double(f.c().se));
+        const QString strip =
+            QString::fromStdString(r.scantlingStrip ? Format(f.c().beSc, "0.0") : Format(f.c().se, "0.0"));
+        QCOMPARE(f.Label(d, "se"), strip + " mm");
+        const double Ae = r.scantlingStrip ? f.c().AeSc : f.c().AeBu;
+        QCOMPARE(f.Label(d, "ae"), QString::fromStdString(Format(Ae, "0.000E+0")) + " mm2");
+    }
+    DialogFixture f;
+    ProfileDialog* girder = f.Dialog("girdlg");
+    QCOMPARE(f.Label(girder, "se"), QString::fromStdString(Format(f.c().beG, "0.0")) + " mm");
 }
 
 // A right-button release over either picture button pops up the Profile menu; a
