@@ -1,4 +1,6 @@
-// JSON writer for the case: numbers with 17 significant digits so they read back exactly.
+// JSON writer for the case: each number in the shortest text that reads back to
+// the same value of its own precision, so a single 1.43 prints as 1.43, not as the
+// double nearest to the single.
 #include "cli/json_output.h"
 
 #include <array>
@@ -37,13 +39,15 @@ constexpr std::array<NamedLine, 17> kLines{{
     {"TrippingLine", &Case::TrippingLine},
 }};
 
-void Number(std::string& out, double x) {
-    if (!std::isfinite(x)) {
+void Number(std::string& out, Real x) {
+    if (!std::isfinite(double(x))) {
         out += "null";
         return;
     }
     char buf[32];
-    auto res = std::to_chars(buf, buf + sizeof buf, x, std::chars_format::general, 17);
+    // Whole numbers are exact as doubles; only a single is printed as a single.
+    const auto res = x.kind() == Real::Kind::Single ? std::to_chars(buf, buf + sizeof buf, float(double(x)))
+                                                    : std::to_chars(buf, buf + sizeof buf, double(x));
     out.append(buf, res.ptr);
 }
 
@@ -129,7 +133,7 @@ std::string CaseJson(const Case& c, const std::vector<std::string>& messages) {
     for (const FieldDef& f : CaseFields()) {
         if (!f.json || !IsNumeric(f)) continue;
         Key(out, f.name, first);
-        Number(out, NumericValue(c, f));
+        Number(out, RealValue(c, f));
     }
     out += "\n  },\n  \"lines\": {";
     first = true;

@@ -2,7 +2,6 @@
 // (first show, resizing, the right-button pop-up).
 #include "ui/mainwindow.h"
 
-#include <QDir>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLocale>
@@ -18,6 +17,7 @@
 #include "files/datatables.h"
 #include "run/calculate.h"
 #include "ui/arrangement.h"
+#include "ui/boxtips.h"
 #include "ui/control.h"
 #include "ui/dialogs/profiledialogs.h"
 #include "ui/fileactions.h"
@@ -27,6 +27,8 @@
 #include "ui/panelview.h"
 #include "ui/printactions.h"
 #include "ui/resultlist.h"
+#include "ui/startfolder.h"
+#include "ui/statusline.h"
 #include "ui/userio.h"
 
 namespace veltar {
@@ -62,13 +64,16 @@ void MainWindow::BuildWindow() {
     BuildGeometryStresses(canvas_, figure_);
     BuildResult(canvas_);
     list_ = &Control<QTreeWidget>(*canvas_, "ListView1");
+    KeepUserWidths(*list_);
+    SetBoxTips(*canvas_);
+    status_ = std::make_unique<StatusLine>(*this);
     canvas_->installEventFilter(this);
     for (QWidget* w : canvas_->findChildren<QWidget*>()) w->installEventFilter(this);
 }
 
 void MainWindow::StartUp(const QString& exeDir) {
     case_.DecSep = DetectDecimalPoint(QLocale::system().toString(1.1, 'f', 1).toStdString());
-    case_.AppPath = QDir::toNativeSeparators(exeDir).toStdString();
+    case_.AppPath = FirstDialogFolder(exeDir).toStdString();
     NewCase(case_);
     const Status read = ReadProgramTables(exeDir.toStdString(), tables_);
     tablesRead_ = read.ok;
@@ -77,6 +82,7 @@ void MainWindow::StartUp(const QString& exeDir) {
     inputs_->FillGradeLists();
     inputs_->ShowCase();
     UpdateCaption();
+    canvas_->setMinimumSize(MinimumCanvasSize(*canvas_));
     SizeForScreen();
     files_->RefreshRecentMenu();
 }
@@ -123,6 +129,9 @@ void MainWindow::ShowResults() {
     Control<QLabel>(*canvas_, "girdprof").setText(QString::fromStdString(case_.girdprof));
     inputs_->ShowAfterRun();
     figure_->update();
+    status_->Show(case_);
+    // New profile texts may need more room.
+    canvas_->setMinimumSize(MinimumCanvasSize(*canvas_));
     profiles_->ShowAfterRun();
 }
 

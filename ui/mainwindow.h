@@ -19,6 +19,7 @@ class PanelView;
 class PrintActions;
 class ProfileDialogs;
 class SettingsStore;
+class StatusLine;
 class UserIO;
 
 class MainWindow : public QMainWindow {
@@ -67,6 +68,7 @@ private:
     FileActions* files_ = nullptr;
     PrintActions* prints_ = nullptr;
     ProfileDialogs* profiles_ = nullptr;
+    std::unique_ptr<StatusLine> status_;
     bool running_ = false;
     bool rerun_ = false;
     bool calculated_ = false;
