@@ -13,6 +13,7 @@
 #include "run/calculate.h"
 #include "run/reopen.h"
 #include "ui/control.h"
+#include "ui/dialogs/profiledialogs.h"
 #include "ui/inputbox.h"
 #include "ui/inputcontroller.h"
 #include "ui/mainwindow.h"
@@ -76,6 +77,9 @@ bool FileActions::OpenFile(const QString& path) {
         window_.IO().Warn(QString::fromStdString(read.message));
         return false;
     }
+    // The dialogs reopen from the case just read; closing them takes nothing from
+    // their boxes, which still hold the case before.
+    window_.Profiles().DiscardAll();
     RecalculateOpened(c, window_.TableSet());
     window_.ShowCaseAndCalculate();
     MarkUnchanged();
@@ -152,6 +156,8 @@ void FileActions::MarkUnchanged() {
 }
 
 void FileActions::ShowAsNewCase() {
+    // As Open does: the dialogs reopen from the row's case.
+    window_.Profiles().DiscardAll();
     window_.CaseRecord().FileName = kNewFile;
     window_.ShowCaseAndCalculate();
     MarkUnchanged();

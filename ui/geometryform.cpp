@@ -119,7 +119,7 @@ void ProfileRow(QGridLayout* grid, int row, const QString& caption, const char* 
     grid->addWidget(text, row, 1);
     auto* picture = new QToolButton(parent);
     picture->setObjectName(button);
-    picture->setEnabled(false);  // the profile dialogs it opens are not there yet
+    picture->setIconSize(QSize(24, 24));
     grid->addWidget(picture, row, 2);
 }
 

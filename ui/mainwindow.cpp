@@ -21,6 +21,7 @@
 #include "ui/boxtips.h"
 #include "ui/control.h"
 #include "ui/database/databasecommands.h"
+#include "ui/dialogs/profiledialogs.h"
 #include "ui/fileactions.h"
 #include "ui/forms.h"
 #include "ui/help/helpcommands.h"
@@ -48,6 +49,7 @@ MainWindow::MainWindow(UserIO* io, SettingsStore& settings, const QString& exeDi
     inputs_ = new InputController(*canvas_, case_, tables_, *io_, [this] { Recalculate(); });
     files_ = new FileActions(*this, settings, menus_);
     prints_ = new PrintActions(*this, menus_, FindDataDir(exeDir.toStdString()));
+    profiles_ = new ProfileDialogs(*this);
     new HelpCommands(*this, *io_, QString::fromStdString(FindDataDir(exeDir.toStdString())));
     StartUp(exeDir);
     new DatabaseCommands(*this);
@@ -137,6 +139,7 @@ void MainWindow::ShowResults() {
     status_->Show(case_);
     // New profile texts may need more room.
     canvas_->setMinimumSize(MinimumCanvasSize(*canvas_));
+    profiles_->ShowAfterRun();
 }
 
 void MainWindow::showEvent(QShowEvent* e) {

@@ -17,6 +17,7 @@ class FileActions;
 class InputController;
 class PanelView;
 class PrintActions;
+class ProfileDialogs;
 class SettingsStore;
 class StatusLine;
 class UserIO;
@@ -35,6 +36,7 @@ public:
     InputController& Inputs() { return *inputs_; }
     FileActions& Files() { return *files_; }
     PrintActions& Prints() { return *prints_; }
+    ProfileDialogs& Profiles() { return *profiles_; }
 
     // Calculate and show the results; skipped while the data tables are missing.
     void Recalculate();
@@ -68,6 +70,7 @@ private:
     InputController* inputs_ = nullptr;
     FileActions* files_ = nullptr;
     PrintActions* prints_ = nullptr;
+    ProfileDialogs* profiles_ = nullptr;
     std::unique_ptr<StatusLine> status_;
     bool running_ = false;
     bool rerun_ = false;

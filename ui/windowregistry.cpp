@@ -5,12 +5,14 @@
 #include <QElapsedTimer>
 #include <QHelpContentModel>
 #include <QHelpEngine>
+#include <QPointer>
 
 #include <functional>
 
 #include "ui/control.h"
 #include "ui/database/databasecommands.h"
 #include "ui/database/databasewindow.h"
+#include "ui/dialogs/profiledialogs.h"
 #include "ui/help/aboutwindow.h"
 #include "ui/help/helpcommands.h"
 #include "ui/help/helpwindow.h"
@@ -48,6 +50,13 @@ QWidget* OpenDatabase(MainWindow& main) {
     return window;
 }
 
+// A profile dialog opened from its menu item, once its activation has shown the case.
+QWidget* OpenProfileDialog(MainWindow& main, const QString& name) {
+    QPointer<ProfileDialog> dialog = main.Profiles().OpenFromMenu(name);
+    WaitFor([&dialog] { return !dialog || dialog->HasActivated(); });
+    return dialog;
+}
+
 struct NamedWindow {
     const char* name;
     QWidget* (*open)(MainWindow&);
@@ -68,6 +77,11 @@ QWidget* OpenNamedWindow(const QString& name, MainWindow& main, QString& error) 
         if (!window) error = "the window " + name + " did not open";
         return window;
     }
+    if (DialogNamed(name.toStdString())) {
+        QWidget* dialog = OpenProfileDialog(main, name);
+        if (!dialog) error = "the window " + name + " did not open";
+        return dialog;
+    }
     error = "no window named " + name + " (" + NamedWindows().join(", ") + ")";
     return nullptr;
 }
@@ -75,6 +89,7 @@ QWidget* OpenNamedWindow(const QString& name, MainWindow& main, QString& error) 
 QStringList NamedWindows() {
     QStringList names;
     for (const NamedWindow& w : kWindows) names << w.name;
+    for (const DialogDef& d : ProfileDialogDefs()) names << d.Name();
     return names;
 }
 
