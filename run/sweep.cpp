@@ -76,8 +76,8 @@ Status CheckSweepRange(const SweepRange& r) {
     if (r.steps < 1 || r.steps > kMaxSweepSteps)
         return Status::Error("the number of steps must be 1 to " + std::to_string(kMaxSweepSteps));
     if (r.field->box.Breaks(r.from) || r.field->box.Breaks(r.to))
-        return Status::Error("the range of " + name + " from " + PlainText(r.from) + " to " + PlainText(r.to) +
-                             " leaves its limit " + LimitText(*r.field));
+        return Status::Error("the range of " + name + " from " + PlainText(static_cast<float>(r.from)) + " to " +
+                             PlainText(static_cast<float>(r.to)) + " leaves its limit " + LimitText(*r.field));
     return Status::Ok();
 }
 

@@ -26,6 +26,7 @@
 #include "ui/panelview.h"
 #include "ui/printactions.h"
 #include "ui/resultlist.h"
+#include "ui/tools/toolcommands.h"
 #include "ui/userio.h"
 
 namespace veltar {
@@ -45,6 +46,7 @@ MainWindow::MainWindow(UserIO* io, SettingsStore& settings, const QString& exeDi
     files_ = new FileActions(*this, settings, menus_);
     prints_ = new PrintActions(*this, menus_, FindDataDir(exeDir.toStdString()));
     new HelpCommands(*this, *io_, QString::fromStdString(FindDataDir(exeDir.toStdString())));
+    new ToolCommands(*this);
     StartUp(exeDir);
 }
 

@@ -12,6 +12,9 @@
 #include "ui/help/helpcommands.h"
 #include "ui/help/helpwindow.h"
 #include "ui/mainwindow.h"
+#include "ui/tools/designwindow.h"
+#include "ui/tools/sweepwindow.h"
+#include "ui/tools/toolcommands.h"
 
 namespace veltar {
 namespace {
@@ -38,6 +41,21 @@ QWidget* OpenHelp(MainWindow& main) {
 
 QWidget* OpenAbout(MainWindow& main) { return Commands(main).About(); }
 
+ToolCommands& Tools(MainWindow& main) { return *main.findChild<ToolCommands*>("toolCommands"); }
+
+QWidget* OpenSweep(MainWindow& main) {
+    SweepWindow* sweep = Tools(main).Sweep();
+    WaitFor([] { return false; }, 300);  // lets the chart lay itself out
+    return sweep;
+}
+
+QWidget* OpenDesign(MainWindow& main) {
+    DesignWindow* design = Tools(main).DesignSearch();
+    design->Search();
+    WaitFor([] { return false; }, 300);
+    return design;
+}
+
 struct NamedWindow {
     const char* name;
     QWidget* (*open)(MainWindow&);
@@ -46,6 +64,8 @@ struct NamedWindow {
 constexpr NamedWindow kWindows[] = {
     {"help", OpenHelp},
     {"about", OpenAbout},
+    {"sweep", OpenSweep},
+    {"design", OpenDesign},
 };
 
 }  // namespace
