@@ -117,7 +117,9 @@ void DesignWindow::BuildControls() {
     list_->setObjectName("lstdesigns");
     list_->setRootIsDecorated(false);
     list_->setHeaderLabels({"Rank", "Stiffener", "t (mm)", "Weight (kg/m²)", "Governing", "UF"});
+    list_->header()->setStretchLastSection(false);
     list_->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    list_->header()->setSectionResizeMode(1, QHeaderView::Stretch);
     summary_ = new QLabel(this);
     summary_->setObjectName("labsummary");
     summary_->setWordWrap(true);
