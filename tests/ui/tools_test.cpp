@@ -105,10 +105,13 @@ void ToolsTest::sweepRangesTheUserTypes() {
 
     Retype(sweep->findChild<QLineEdit*>("ifrom"), "0,3");
     QCOMPARE(f.io.warnings, QStringList("the range of UFa from 0.3 to 0.9 leaves its limit 0.6 <= UF <= 2"));
-    QCOMPARE(sweep->Result().range.from, double(0.6f));  // the last plot stays
+    QCOMPARE(sweep->Result().range.from, 0.6);  // the last plot stays
 
     Retype(sweep->findChild<QLineEdit*>("ifrom"), "0.7");
-    QCOMPARE(sweep->Result().range.from, double(0.7f));
+    Retype(sweep->findChild<QLineEdit*>("ito"), "0.9 mm");
+    QCOMPARE(f.io.warnings.last(), QString("To: \"0.9 mm\" is not a number"));
+    Retype(sweep->findChild<QLineEdit*>("ito"), "0.9");
+    QCOMPARE(sweep->Result().range.from, 0.7);
     QCOMPARE(sweep->Result().steps.size(), size_t(51));
 
     // A change of the main window's case shows when the user comes back.
@@ -121,7 +124,7 @@ void ToolsTest::sweepRangesTheUserTypes() {
     QVERIFY(QTest::qWaitForWindowActive(sweep));
     QTRY_COMPARE(static_cast<double>(sweep->Result().current), 25.0);
     QCOMPARE(sweep->Result().range.from, 10.0);  // the range stays the user's
-    QCOMPARE(f.io.warnings.size(), 1);
+    QCOMPARE(f.io.warnings.size(), 2);
 }
 
 void ToolsTest::sweepExports() {

@@ -21,8 +21,8 @@
 #include <algorithm>
 
 #include "core/numformat.h"
-#include "core/parse.h"
 #include "ui/mainwindow.h"
+#include "ui/tools/rangebox.h"
 #include "ui/userio.h"
 
 namespace veltar {
@@ -142,14 +142,13 @@ void DesignWindow::BuildControls() {
 }
 
 bool DesignWindow::ReadSpace(DesignSpace& space) {
-    const int decSep = main_.CaseRecord().DecSep;
     space.vary = static_cast<DesignVary>(vary_->checkedId());
     for (size_t i = 0; i < kinds_.size(); ++i)
         if (kinds_[i]->isChecked()) space.kinds.push_back(SearchKinds()[i].source);
-    const auto from = ParseNumber(tFrom_->text().toStdString(), decSep);
-    const auto to = ParseNumber(tTo_->text().toStdString(), decSep);
+    const auto from = RangeNumber(*tFrom_);
+    const auto to = RangeNumber(*tTo_);
     if (!from || !to) {
-        main_.IO().Warn("Input string mismatch ");
+        main_.IO().Warn(from ? NotANumber("To:", *tTo_) : NotANumber("From:", *tFrom_));
         return false;
     }
     space.tFrom = *from;

@@ -19,8 +19,8 @@
 #include <QVBoxLayout>
 
 #include "core/numformat.h"
-#include "core/parse.h"
 #include "ui/mainwindow.h"
+#include "ui/tools/rangebox.h"
 #include "ui/tools/sweepchart.h"
 #include "ui/userio.h"
 
@@ -125,13 +125,12 @@ void SweepWindow::ChooseInput() {
 }
 
 bool SweepWindow::ReadRange(SweepRange& range, bool warn) {
-    const Case& c = main_.CaseRecord();
     range.field = FindSweepable(input_->currentData().toString().toStdString());
-    const auto from = ParseNumber(from_->text().toStdString(), c.DecSep);
-    const auto to = ParseNumber(to_->text().toStdString(), c.DecSep);
+    const auto from = RangeNumber(*from_);
+    const auto to = RangeNumber(*to_);
     if (!from || !to) {
         if (warn) {
-            main_.IO().Warn("Input string mismatch ");
+            main_.IO().Warn(from ? NotANumber("To:", *to_) : NotANumber("From:", *from_));
             (from ? to_ : from_)->setFocus();
         }
         return false;
