@@ -68,15 +68,34 @@ DesignWindow::DesignWindow(MainWindow& main) : QWidget(&main, Qt::Window), main_
 }
 
 void DesignWindow::BuildControls() {
+    auto* column = new QVBoxLayout(this);
+    BuildSpace(*column);
+    column->addLayout(BuildCommands());
+    list_ = new QTreeWidget(this);
+    list_->setObjectName("lstdesigns");
+    list_->setRootIsDecorated(false);
+    list_->setHeaderLabels({"Rank", "Stiffener", "t (mm)", "Weight (kg/m²)", "Governing", "UF"});
+    list_->header()->setStretchLastSection(false);
+    list_->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    list_->header()->setSectionResizeMode(1, QHeaderView::Stretch);
+    column->addWidget(list_, 1);
+    summary_ = new QLabel(this);
+    summary_->setObjectName("labsummary");
+    summary_->setWordWrap(true);
+    column->addWidget(summary_);
+    connect(list_, &QTreeWidget::currentItemChanged, this, [this](QTreeWidgetItem* item) { apply_->setEnabled(item); });
+}
+
+// What varies: the stiffener from the chosen tables, the plate thickness in its range, or both.
+void DesignWindow::BuildSpace(QVBoxLayout& column) {
     const Case& c = main_.CaseRecord();
     const DesignSpace defaults = DefaultDesignSpace(c);
-    const char sep = SepOf(c.DecSep);
-
     vary_ = new QButtonGroup(this);
     auto* varyRow = new QHBoxLayout;
     Option(vary_, varyRow, "optvarystiff", "Stiffener", DesignVary::Stiffener);
     Option(vary_, varyRow, "optvaryplate", "Plate thickness", DesignVary::Plate);
     Option(vary_, varyRow, "optvaryboth", "Both", DesignVary::Both)->setChecked(true);
+    column.addWidget(Group(this, "Vary", varyRow));
 
     auto* kindRow = new QHBoxLayout;
     for (const SearchKind& k : SearchKinds()) {
@@ -87,7 +106,9 @@ void DesignWindow::BuildControls() {
         kinds_.push_back(box);
     }
     QGroupBox* tables = Group(this, "Stiffener from the tables", kindRow);
+    column.addWidget(tables);
 
+    const char sep = SepOf(c.DecSep);
     tFrom_ = Box("itfrom", Text(PlainText(defaults.tFrom, sep)));
     tTo_ = Box("itto", Text(PlainText(defaults.tTo, sep)));
     auto* plateRow = new QHBoxLayout;
@@ -96,49 +117,33 @@ void DesignWindow::BuildControls() {
     plateRow->addWidget(new QLabel("To:"));
     plateRow->addWidget(tTo_);
     QGroupBox* plate = Group(this, "Plate thickness (mm), in 0.5 mm steps", plateRow);
-
-    mode_ = new QComboBox(this);
-    mode_->setObjectName("cbomode");
-    mode_->addItems({"Buckling", "Scantling / Yield", "Buckling / Scantling / Yield"});
-    mode_->setCurrentIndex(std::clamp(defaults.mode, 1, 3) - 1);
-    auto* search = new QPushButton("Search", this);
-    search->setObjectName("cmdsearch");
-    apply_ = new QPushButton("Apply", this);
-    apply_->setObjectName("cmdapply");
-    apply_->setEnabled(false);
-    auto* commands = new QHBoxLayout;
-    commands->addWidget(new QLabel("Every check of:"));
-    commands->addWidget(mode_);
-    commands->addStretch();
-    commands->addWidget(search);
-    commands->addWidget(apply_);
-
-    list_ = new QTreeWidget(this);
-    list_->setObjectName("lstdesigns");
-    list_->setRootIsDecorated(false);
-    list_->setHeaderLabels({"Rank", "Stiffener", "t (mm)", "Weight (kg/m²)", "Governing", "UF"});
-    list_->header()->setStretchLastSection(false);
-    list_->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
-    list_->header()->setSectionResizeMode(1, QHeaderView::Stretch);
-    summary_ = new QLabel(this);
-    summary_->setObjectName("labsummary");
-    summary_->setWordWrap(true);
-
-    auto* column = new QVBoxLayout(this);
-    column->addWidget(Group(this, "Vary", varyRow));
-    column->addWidget(tables);
-    column->addWidget(plate);
-    column->addLayout(commands);
-    column->addWidget(list_, 1);
-    column->addWidget(summary_);
+    column.addWidget(plate);
 
     connect(vary_, &QButtonGroup::idClicked, this, [tables, plate](int id) {
         tables->setEnabled(id != static_cast<int>(DesignVary::Plate));
         plate->setEnabled(id != static_cast<int>(DesignVary::Stiffener));
     });
+}
+
+QHBoxLayout* DesignWindow::BuildCommands() {
+    mode_ = new QComboBox(this);
+    mode_->setObjectName("cbomode");
+    mode_->addItems({"Buckling", "Scantling / Yield", "Buckling / Scantling / Yield"});
+    mode_->setCurrentIndex(std::clamp<int>(main_.CaseRecord().CheckMode, 1, 3) - 1);
+    auto* search = new QPushButton("Search", this);
+    search->setObjectName("cmdsearch");
+    apply_ = new QPushButton("Apply", this);
+    apply_->setObjectName("cmdapply");
+    apply_->setEnabled(false);
+    auto* row = new QHBoxLayout;
+    row->addWidget(new QLabel("Every check of:"));
+    row->addWidget(mode_);
+    row->addStretch();
+    row->addWidget(search);
+    row->addWidget(apply_);
     connect(search, &QPushButton::clicked, this, [this] { Search(); });
     connect(apply_, &QPushButton::clicked, this, [this] { Apply(); });
-    connect(list_, &QTreeWidget::currentItemChanged, this, [this](QTreeWidgetItem* item) { apply_->setEnabled(item); });
+    return row;
 }
 
 bool DesignWindow::ReadSpace(DesignSpace& space) {

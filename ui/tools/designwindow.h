@@ -10,10 +10,12 @@
 class QButtonGroup;
 class QCheckBox;
 class QComboBox;
+class QHBoxLayout;
 class QLabel;
 class QLineEdit;
 class QPushButton;
 class QTreeWidget;
+class QVBoxLayout;
 
 namespace veltar {
 
@@ -33,6 +35,8 @@ public:
 
 private:
     void BuildControls();
+    void BuildSpace(QVBoxLayout& column);
+    QHBoxLayout* BuildCommands();
     bool ReadSpace(DesignSpace& space);
     void ShowResult(double seconds);
 

@@ -18,6 +18,8 @@
 #include <QSvgGenerator>
 #include <QVBoxLayout>
 
+#include <tuple>
+
 #include "core/numformat.h"
 #include "ui/mainwindow.h"
 #include "ui/tools/rangebox.h"
@@ -43,12 +45,6 @@ QString GapText(const SweepResult& r, const SweepStep& s, char sep) {
     return text + "NOK: " + checks.join("; ");
 }
 
-QPushButton* Button(QWidget* parent, const char* name, const QString& caption) {
-    auto* button = new QPushButton(caption, parent);
-    button->setObjectName(name);
-    return button;
-}
-
 }  // namespace
 
 SweepWindow::SweepWindow(MainWindow& main) : QWidget(&main, Qt::Window), main_(main) {
@@ -61,6 +57,28 @@ SweepWindow::SweepWindow(MainWindow& main) : QWidget(&main, Qt::Window), main_(m
 }
 
 void SweepWindow::BuildControls() {
+    auto* column = new QVBoxLayout(this);
+    column->addLayout(BuildRangeRow());
+    view_ = new QChartView(this);
+    view_->setObjectName("chartsweep");
+    view_->setRenderHint(QPainter::Antialiasing);
+    view_->setMinimumSize(640, 400);
+    column->addWidget(view_, 1);
+    passing_ = new QLabel(this);
+    passing_->setObjectName("labpassing");
+    QFont bold = passing_->font();
+    bold.setBold(true);
+    passing_->setFont(bold);
+    column->addWidget(passing_);
+    gapsCaption_ = new QLabel("Steps left out of the plot:", this);
+    column->addWidget(gapsCaption_);
+    gaps_ = new QListWidget(this);
+    gaps_->setObjectName("lstgaps");
+    gaps_->setMaximumHeight(110);
+    column->addWidget(gaps_);
+}
+
+QHBoxLayout* SweepWindow::BuildRangeRow() {
     input_ = new QComboBox(this);
     input_->setObjectName("cboinput");
     for (const FieldDef* f : SweepableFields()) input_->addItem(InputCaption(*f), f->name);
@@ -72,44 +90,27 @@ void SweepWindow::BuildControls() {
     steps_->setObjectName("isteps");
     steps_->setRange(1, kMaxSweepSteps);
     steps_->setValue(kDefaultSweepSteps);
-    auto* controls = new QHBoxLayout;
+    auto* row = new QHBoxLayout;
     for (auto [caption, widget] :
          {std::pair<QString, QWidget*>{"Input:", input_}, {"From:", from_}, {"To:", to_}, {"Steps:", steps_}}) {
-        controls->addWidget(new QLabel(caption, this));
-        controls->addWidget(widget);
+        row->addWidget(new QLabel(caption, this));
+        row->addWidget(widget);
     }
-    controls->addStretch();
-    controls->addWidget(new QLabel("Export:", this));
-    connect(Button(this, "cmdpng", "PNG..."), &QPushButton::clicked, this, [this] { ExportPng(); });
-    connect(Button(this, "cmdsvg", "SVG..."), &QPushButton::clicked, this, [this] { ExportSvg(); });
-    connect(Button(this, "cmdcsv", "CSV..."), &QPushButton::clicked, this, [this] { ExportCsv(); });
-    for (const char* name : {"cmdpng", "cmdsvg", "cmdcsv"}) controls->addWidget(findChild<QPushButton*>(name));
-
-    view_ = new QChartView(this);
-    view_->setObjectName("chartsweep");
-    view_->setRenderHint(QPainter::Antialiasing);
-    view_->setMinimumSize(640, 400);
-    passing_ = new QLabel(this);
-    passing_->setObjectName("labpassing");
-    QFont bold = passing_->font();
-    bold.setBold(true);
-    passing_->setFont(bold);
-    gapsCaption_ = new QLabel("Steps left out of the plot:", this);
-    gaps_ = new QListWidget(this);
-    gaps_->setObjectName("lstgaps");
-    gaps_->setMaximumHeight(110);
-
-    auto* column = new QVBoxLayout(this);
-    column->addLayout(controls);
-    column->addWidget(view_, 1);
-    column->addWidget(passing_);
-    column->addWidget(gapsCaption_);
-    column->addWidget(gaps_);
-
+    row->addStretch();
+    row->addWidget(new QLabel("Export:", this));
+    for (auto [name, caption, write] : {std::tuple{"cmdpng", "PNG...", &SweepWindow::ExportPng},
+                                        {"cmdsvg", "SVG...", &SweepWindow::ExportSvg},
+                                        {"cmdcsv", "CSV...", &SweepWindow::ExportCsv}}) {
+        auto* button = new QPushButton(caption, this);
+        button->setObjectName(name);
+        connect(button, &QPushButton::clicked, this, [this, write] { (this->*write)(); });
+        row->addWidget(button);
+    }
     connect(input_, &QComboBox::currentIndexChanged, this, [this] { ChooseInput(); });
     connect(from_, &QLineEdit::editingFinished, this, [this] { Run(); });
     connect(to_, &QLineEdit::editingFinished, this, [this] { Run(); });
     connect(steps_, &QSpinBox::valueChanged, this, [this] { Run(); });
+    return row;
 }
 
 // A new input starts from its default range around the case's value.

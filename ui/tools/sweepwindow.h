@@ -11,6 +11,7 @@
 
 class QChartView;
 class QComboBox;
+class QHBoxLayout;
 class QIODevice;
 class QLabel;
 class QLineEdit;
@@ -41,6 +42,7 @@ protected:
 
 private:
     void BuildControls();
+    QHBoxLayout* BuildRangeRow();
     void ChooseInput();
     // The range of the controls; with `warn` a range that cannot be swept is told.
     bool ReadRange(SweepRange& range, bool warn);
