@@ -73,7 +73,7 @@ std::string JsonLine(const SweepResult& r, const SweepStep& s) {
     std::string line = "{";
     JsonString(line, r.range.field->name);
     line += ": ";
-    JsonNumber(line, s.value);
+    line += StepValueText(s.value);
     const auto names = ModeFactors(r.mode);
     for (size_t i = 0; i < names.size(); ++i) {
         const FactorReading& f = s.outcome.factors[i];

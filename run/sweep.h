@@ -65,6 +65,9 @@ SweepResult RunSweep(const Case& base, const Tables& tables, const SweepRange& r
 // decimals, e.g. "t ≥ 11.4 mm passes every check".
 std::string PassingText(const SweepResult& r, char sep = '.');
 
+// A step's value as the shortest text that reads back as the same 32-bit float.
+std::string StepValueText(float value);
+
 // The steps as comma-separated values: the input, every usage factor (the shortest
 // text that reads back exactly, "NOK" when unbounded, empty when it does not apply),
 // whether the step passes, the governing factor, the checks that read "NOK" and the

@@ -58,8 +58,9 @@ std::string RangeText(const SweepResult& r, char sep) {
            WithUnit(r, PlainText(r.steps.back().value, sep));
 }
 
-// The shortest text that reads back as the same double.
-std::string Shortest(double x) {
+// The shortest text that reads back as the same double or float.
+template <typename T>
+std::string Shortest(T x) {
     char buf[32];
     const auto res = std::to_chars(buf, buf + sizeof buf, x);
     return std::string(buf, res.ptr);
@@ -112,12 +113,14 @@ std::string PassingText(const SweepResult& r, char sep) {
     return text + " passes every check";
 }
 
+std::string StepValueText(float value) { return Shortest(value); }
+
 std::string SweepCsv(const SweepResult& r) {
     std::string out = r.range.field->name;
     for (const char* name : ModeFactors(r.mode)) out += std::string(",") + name;
     out += ",passes,governing,nok,fault\n";
     for (const SweepStep& s : r.steps) {
-        out += PlainText(s.value);
+        out += StepValueText(s.value);
         for (const FactorReading& f : s.outcome.factors) out += "," + FactorCell(f);
         out += std::string(",") + (s.outcome.passes ? "yes" : "no") + "," + FactorName(r.mode, s.outcome.governing) +
                "," + CsvCell(Joined(s.outcome.nokChecks, "; ")) + "," + CsvCell(s.outcome.fault) + "\n";
