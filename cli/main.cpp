@@ -7,7 +7,9 @@
 #include "cli/batch_command.h"
 #include "cli/calc_command.h"
 #include "cli/common.h"
+#include "cli/design_command.h"
 #include "cli/report_command.h"
+#include "cli/sweep_command.h"
 
 namespace {
 
@@ -24,6 +26,11 @@ constexpr const char* kUsage =
     "  report [FILE.velta] --mode 1|2|3 [--deform] -o OUT.pdf [--data DIR]\n"
     "        write the printed report of the default case or a project file as a PDF\n"
     "        (--mode 1 buckling, 2 scantling/yield, 3 both)\n"
+    "  sweep [FILE.velta] --param NAME [--from A] [--to B] [--steps N] [--mode 1|2|3] [--format csv|jsonl]\n"
+    "        run one input over a range: every usage factor per step, the passing values on stderr\n"
+    "  design [FILE.velta] --vary stiffener|plate|both [--kinds L,T,FB,BF] [--t-from A --t-to B] [--top N]\n"
+    "         [--mode 1|2|3] [--json]\n"
+    "        the lightest table stiffeners and plate thicknesses that pass every check\n"
     "  --help | --version\n"
     "        print this text or the version; <command> --help prints the command's usage\n"
     "Exit codes: 0 done, 1 wrong usage, 2 a file could not be read or written.\n";
@@ -38,6 +45,8 @@ int main(int argc, char** argv) {
     if (std::strcmp(command, "save") == 0) return RunSave(argc - 2, argv + 2);
     if (std::strcmp(command, "batch") == 0) return RunBatch(argc - 2, argv + 2);
     if (std::strcmp(command, "report") == 0) return RunReport(argc - 2, argv + 2);
+    if (std::strcmp(command, "sweep") == 0) return RunSweepCommand(argc - 2, argv + 2);
+    if (std::strcmp(command, "design") == 0) return RunDesignCommand(argc - 2, argv + 2);
     if (std::strcmp(command, "--help") == 0 || std::strcmp(command, "help") == 0) {
         std::fputs(kUsage, stdout);
         return kExitOk;

@@ -31,6 +31,7 @@
 #include "ui/resultlist.h"
 #include "ui/startfolder.h"
 #include "ui/statusline.h"
+#include "ui/tools/toolcommands.h"
 #include "ui/userio.h"
 
 namespace veltar {
@@ -51,6 +52,7 @@ MainWindow::MainWindow(UserIO* io, SettingsStore& settings, const QString& exeDi
     prints_ = new PrintActions(*this, menus_, FindDataDir(exeDir.toStdString()));
     profiles_ = new ProfileDialogs(*this);
     new HelpCommands(*this, *io_, QString::fromStdString(FindDataDir(exeDir.toStdString())));
+    new ToolCommands(*this);
     StartUp(exeDir);
     new DatabaseCommands(*this);
 }

@@ -72,6 +72,9 @@ void BuildOthers(QMenuBar* bar, MainMenus& m) {
     QMenu* print = Submenu(bar, "mnuprint", "Print");
     PrintItems(print, &m.print[3], "mnuprintbuckling1", "Buckling ", "mnuprintbuckling2", "Scantling/Yield ",
                "mnuprintScantling1");
+    QMenu* tools = Submenu(bar, "mnutools", "Tools");
+    Item(tools, "mnusweep", "Sweep...", false);
+    Item(tools, "mnudesign", "Design search...", false);
     QMenu* help = Submenu(bar, "mnuhelp", "Help");
     Item(help, "mnuhelpcont", "&Contents", false);
     Item(help, "mnuhelpsearch", "&Search for Help On . . . ", false);

@@ -17,6 +17,9 @@
 #include "ui/help/helpcommands.h"
 #include "ui/help/helpwindow.h"
 #include "ui/mainwindow.h"
+#include "ui/tools/designwindow.h"
+#include "ui/tools/sweepwindow.h"
+#include "ui/tools/toolcommands.h"
 
 namespace veltar {
 namespace {
@@ -57,15 +60,28 @@ QWidget* OpenProfileDialog(MainWindow& main, const QString& name) {
     return dialog;
 }
 
+ToolCommands& Tools(MainWindow& main) { return *main.findChild<ToolCommands*>("toolCommands"); }
+
+QWidget* OpenSweep(MainWindow& main) {
+    SweepWindow* sweep = Tools(main).Sweep();
+    WaitFor([] { return false; }, 300);  // lets the chart lay itself out
+    return sweep;
+}
+
+QWidget* OpenDesign(MainWindow& main) {
+    DesignWindow* design = Tools(main).DesignSearch();
+    design->Search();
+    WaitFor([] { return false; }, 300);
+    return design;
+}
+
 struct NamedWindow {
     const char* name;
     QWidget* (*open)(MainWindow&);
 };
 
 constexpr NamedWindow kWindows[] = {
-    {"help", OpenHelp},
-    {"about", OpenAbout},
-    {"database", OpenDatabase},
+    {"help", OpenHelp}, {"about", OpenAbout}, {"database", OpenDatabase}, {"sweep", OpenSweep}, {"design", OpenDesign},
 };
 
 }  // namespace
