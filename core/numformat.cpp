@@ -112,41 +112,6 @@ bool RoundTo(Digits& g, int keep) {
     return true;
 }
 
-struct Mask {
-    int intZeros = 0;   // integer digits always written
-    int intPlaces = 0;  // integer placeholders, '0' or '#'
-    int decZeros = 0;   // decimals always written
-    int decPlaces = 0;  // decimal placeholders, '0' or '#'
-    bool point = false;
-    bool exponent = false;
-    bool expSignAlways = false;
-    int expZeros = 0;
-    std::string_view suffix;  // literal characters after the number
-};
-
-Mask ParseMask(std::string_view m) {
-    Mask k;
-    size_t i = 0;
-    for (; i < m.size() && (m[i] == '0' || m[i] == '#'); ++i) {
-        ++k.intPlaces;
-        if (m[i] == '0') ++k.intZeros;
-    }
-    if (i < m.size() && m[i] == '.') {
-        k.point = true;
-        for (++i; i < m.size() && (m[i] == '0' || m[i] == '#'); ++i) {
-            ++k.decPlaces;
-            if (m[i] == '0') ++k.decZeros;
-        }
-    }
-    if (i + 1 < m.size() && (m[i] == 'E' || m[i] == 'e') && (m[i + 1] == '+' || m[i + 1] == '-')) {
-        k.exponent = true;
-        k.expSignAlways = m[i + 1] == '+';
-        for (i += 2; i < m.size() && m[i] == '0'; ++i) ++k.expZeros;
-    }
-    k.suffix = m.substr(i);
-    return k;
-}
-
 // Text of one number, built in place and appended once. Room for the 309 integer
 // digits of the largest double with a mask's decimals and exponent.
 struct NumberText {
@@ -155,7 +120,7 @@ struct NumberText {
     void Put(char ch) { c[n++] = ch; }
 };
 
-void PutExponent(NumberText& t, int e, const Mask& k) {
+void PutExponent(NumberText& t, int e, const NumMask& k) {
     t.Put('E');
     if (e < 0)
         t.Put('-');
@@ -167,7 +132,7 @@ void PutExponent(NumberText& t, int e, const Mask& k) {
     for (const char* p = buf; p < res.ptr; ++p) t.Put(*p);
 }
 
-void PutFixed(NumberText& t, Digits g, const Mask& k, char sep) {
+void PutFixed(NumberText& t, Digits g, const NumMask& k, char sep) {
     RoundTo(g, g.exp + 1 + k.decPlaces);
     // Integer digits: positions exp, exp-1, ..., 0 of the rounded value.
     const int intDigits = g.n > 0 ? std::max(g.exp + 1, 0) : 0;
@@ -185,7 +150,7 @@ void PutFixed(NumberText& t, Digits g, const Mask& k, char sep) {
     t.n = last;
 }
 
-void PutScientific(NumberText& t, Digits g, const Mask& k, char sep) {
+void PutScientific(NumberText& t, Digits g, const NumMask& k, char sep) {
     const int places = std::max(k.intPlaces, 1);
     int e = 0;
     if (RoundTo(g, places + k.decPlaces)) e = g.exp - (places - 1);
@@ -204,7 +169,7 @@ void PutScientific(NumberText& t, Digits g, const Mask& k, char sep) {
 // error of forming |x|·10^d in double). Values that close to a half, and very large
 // ones, take the decimal path.
 template <typename T>
-bool PutFixedDirect(NumberText& t, T ax, const Mask& k, char sep, int significant) {
+bool PutFixedDirect(NumberText& t, T ax, const NumMask& k, char sep, int significant) {
     constexpr double kScale[] = {1.0, 10.0, 100.0, 1000.0};
     if (k.exponent || k.decPlaces > 3 || !(ax < static_cast<T>(1e11))) return false;
     const double y = static_cast<double>(ax) * kScale[k.decPlaces];
@@ -241,8 +206,7 @@ bool PutFixedDirect(NumberText& t, T ax, const Mask& k, char sep, int significan
 }
 
 template <typename T>
-void AppendMasked(std::string& out, T x, std::string_view mask, char sep, int significant) {
-    const Mask k = ParseMask(mask);
+void AppendMasked(std::string& out, T x, const NumMask& k, char sep, int significant) {
     NumberText t;
     if (std::signbit(x) && x != 0) t.Put('-');
     if (PutFixedDirect(t, std::fabs(x), k, sep, significant)) {
@@ -271,7 +235,7 @@ std::string Plain(T x, char sep, int significant) {
             out += sep;
             out.append(g.d + 1, g.d + g.n);
         }
-        Mask k;
+        NumMask k;
         k.expSignAlways = true;
         k.expZeros = 2;
         NumberText t;
@@ -296,19 +260,26 @@ std::string Plain(T x, char sep, int significant) {
 
 }  // namespace
 
-void AppendFormat(std::string& out, double x, std::string_view mask, char sep) { AppendMasked(out, x, mask, sep, 15); }
+void AppendFormat(std::string& out, double x, const NumMask& mask, char sep) { AppendMasked(out, x, mask, sep, 15); }
 
-void AppendFormat(std::string& out, float x, std::string_view mask, char sep) { AppendMasked(out, x, mask, sep, 7); }
+void AppendFormat(std::string& out, float x, const NumMask& mask, char sep) { AppendMasked(out, x, mask, sep, 7); }
+
+void AppendFormat(std::string& out, Real x, const NumMask& mask, char sep) {
+    if (x.kind() == Real::Kind::Single)
+        AppendFormat(out, static_cast<float>(static_cast<double>(x)), mask, sep);
+    else
+        AppendFormat(out, static_cast<double>(x), mask, sep);
+}
 
 std::string Format(double x, std::string_view mask, char sep) {
     std::string out;
-    AppendFormat(out, x, mask, sep);
+    AppendFormat(out, x, NumMask::Read(mask), sep);
     return out;
 }
 
 std::string Format(float x, std::string_view mask, char sep) {
     std::string out;
-    AppendFormat(out, x, mask, sep);
+    AppendFormat(out, x, NumMask::Read(mask), sep);
     return out;
 }
 

@@ -18,7 +18,7 @@ void StiffenerStiffness(Case& c);
 // Overall buckling of the panel with its girders (3/5.7): UFgbu.
 void GirderBuckling(Case& c);
 
-// Appends the buckling rows to c.Rows.
-void ShowBucklingResults(Case& c);
+// Writes the buckling rows of the result list.
+void ShowBucklingResults(const Case& c, RowWriter& rows);
 
 }  // namespace veltar

@@ -24,7 +24,7 @@ void GirderScantling(Case& c, const Tables& tables);
 // c-factor captions ctext0..2 and the tab and option the window shows.
 void CFactorText(Case& c);
 
-// Appends the scantling and yield rows to c.Rows.
-void ShowScantlingResults(Case& c);
+// Writes the scantling and yield rows of the result list.
+void ShowScantlingResults(const Case& c, RowWriter& rows);
 
 }  // namespace veltar
