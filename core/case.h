@@ -212,14 +212,13 @@ struct Case {
 
     // --- run-time only, never saved
     i16 DecSep = 0;     // 0: point locale, otherwise comma locale
-    bool Texts = true;  // whether the run writes its result texts; off in a numbers-only run
+    bool Texts = true;  // whether the checks write their result texts; off in a numbers-only run
     std::string AppPath;
     i16 FigNotToScale = 1;
 };
 
-// A builder of a result text into `out` with the case's decimal separator; it writes
-// nothing while the run forms its numbers only.
-inline ResultText TextInto(const Case& c, std::string& out) { return ResultText(out, SepOf(c.DecSep), c.Texts); }
+// A builder of a result text into `out` with the case's decimal separator.
+inline ResultText TextInto(const Case& c, std::string& out) { return ResultText(out, SepOf(c.DecSep)); }
 
 // Puts every field to its start-up default, keeping the run-time environment
 // (decimal separator, folders, figure scale) of the running program.

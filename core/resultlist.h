@@ -42,27 +42,24 @@ inline void SetLine(ResultLine& line, std::string_view title, std::string_view r
 }
 
 // Builds a result text in a buffer that keeps its room from run to run (a line's own
-// text), so a run allocates nothing once the texts have grown to their length. A
-// builder that is off only empties its text: a run judged by its numbers alone skips
-// the formatting, which is most of a run's work.
+// text), so a run allocates nothing once the texts have grown to their length.
 class ResultText {
 public:
-    ResultText(std::string& out, char sep, bool on) : out_(out), sep_(sep), on_(on) { out_.clear(); }
+    ResultText(std::string& out, char sep) : out_(out), sep_(sep) { out_.clear(); }
 
     ResultText& operator<<(std::string_view s) {
-        if (on_) out_ += s;
+        out_ += s;
         return *this;
     }
     template <typename T>
     ResultText& Num(T x, const NumMask& mask) {
-        if (on_) AppendFormat(out_, x, mask, sep_);
+        AppendFormat(out_, x, mask, sep_);
         return *this;
     }
 
 private:
     std::string& out_;
     char sep_;
-    bool on_;
 };
 
 enum class RowStyle { Note, Heading, Result, Error };
@@ -87,7 +84,7 @@ public:
     void Heading(std::string_view text) { Next(RowStyle::Heading, 0).text.assign(text); }
     void Error(std::string_view text, int colour) { Next(RowStyle::Error, colour).text.assign(text); }
     // A note built from numbers.
-    ResultText NoteText(char sep) { return ResultText(Next(RowStyle::Note, 0).text, sep, true); }
+    ResultText NoteText(char sep) { return ResultText(Next(RowStyle::Note, 0).text, sep); }
     void Result(const ResultLine& line) {
         ListRow& row = Next(RowStyle::Result, line.Colour);
         row.text.assign(line.Title).append(line.Formula);

@@ -23,7 +23,7 @@ void ResolveGirder(Case& c) {
     c.GirdTf = static_cast<float>(static_cast<double>(d[3]));
     c.GirdPicture = kind->smallPicture;
     // The description of the section, written in a numbers-only run too.
-    ResultText t(c.girdprof, SepOf(c.DecSep), true);
+    ResultText t(c.girdprof, SepOf(c.DecSep));
     t << kind->prefix;
     t.Num(c.GirdH, "00") << "x";
     t.Num(c.GirdB, "00") << "x";

@@ -105,7 +105,7 @@ Slenderness SlendernessOf(const Case& c, const Checked& k) {
 
 // The ratio texts describe the section, so a numbers-only run writes them too.
 void RatioText(std::string& out, std::string_view title, float ratio, float max, char sep) {
-    ResultText t(out, sep, true);
+    ResultText t(out, sep);
     t << title;
     t.Num(ratio, "0.0") << " <= ";
     t.Num(max, "0.0");

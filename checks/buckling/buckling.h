@@ -5,6 +5,9 @@
 
 namespace veltar {
 
+// Title of the beam-column line, the one buckling line that can read "NOK".
+inline constexpr std::string_view kBeamColumnTitle = "UFbu= ";
+
 // Plate fields PL1 and PL2: UFpb (3/3.1), UFpu (3/3.3), UFpl (3/3.5) and the
 // effective width se.
 void PlateBuckling(Case& c);

@@ -73,7 +73,7 @@ void GirderBuckling(Case& c) {
     // Squared with their signs: tension counts as compression does.
     const double eta = c.UFa, sigY = (double(c.SigyA) + double(c.SigyC)) / 2.0;
     c.UFgbu = k.F32(Sq(k.Div(c.SigxS, eta * sCx, kHintEta)) + Sq(k.Div(sigY, eta * double(sCy), kHintEta)), kHintRange);
-
+    if (!c.Texts) return;
     auto f = TextInto(c, c.GirderLine.Formula);
     f << "(";
     f.Num(c.SigxS, "0.0") << "/(";

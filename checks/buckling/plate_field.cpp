@@ -109,7 +109,7 @@ private:
         tau_ = c_.Tau;
         ufb_ = k_.Div(Sq(Ratio(sx_, sCx_)) + Sq(Ratio(sy_, sCy_)) + Sq(Ratio(tau_, tauC_)), eta2_, kHintEta);
         out.ufb = ufb_;
-        if (ufb_ == 0) return;
+        if (ufb_ == 0 || !c_.Texts) return;
         auto f = TextInto(c_, out.buckling.Formula);
         f << "1/";
         f.Num(eta_, "0.00") << "^2*((";
@@ -139,7 +139,7 @@ private:
         const double ry = Ratio(sy_, sUy_);
         const double ufu = k_.Div(Sq(rx) - phi_ * rx * ry + Sq(ry) + Sq(Ratio(tau_, tauU_)), eta2_, kHintEta);
         out.ufu = ufu;
-        if (ufu != 0) UltimateLine(out.ultimate, ufu);
+        if (ufu != 0 && c_.Texts) UltimateLine(out.ultimate, ufu);
     }
 
     void UltimateLine(ResultLine& line, double ufu) const {
@@ -173,7 +173,7 @@ private:
         const double npu = Keep(eta_ * pu);
         const double ufl = Keep(std::fabs(k_.Div(c_.p, npu, kHintPuZero)));
         out.ufl = ufl;
-        if (ufl == 0) return;
+        if (ufl == 0 || !c_.Texts) return;
         auto f = TextInto(c_, out.lateral.Formula);
         f.Num(c_.p, "0.000") << "/(";
         f.Num(eta_, "0.00") << "*";

@@ -65,14 +65,21 @@ double BeamColumnFactor(const Case& c, const Checked& k, const Column& col) {
     return k.Fin(k.Div(1.0, eta, kHintEta) * (axial + bending), kHintRange);
 }
 
+// The verdict "NOK" is written in a numbers-only run too: the tools list the checks
+// that read it.
 void BeamColumnLine(Case& c, const Column& col) {
     ResultLine& line = c.StiffBeamColumnLine;
-    line.Title = "UFbu= ";
     if (col.sigA <= 0) {
-        line.Formula = kNoControl;
         c.UFb = -99;
+        if (!c.Texts) return;
+        line.Title = kBeamColumnTitle;
+        line.Formula = kNoControl;
         return;
     }
+    const bool fails = FailsAsColumn(c, col);
+    if (fails) line.Value = "NOK";
+    if (!c.Texts) return;
+    line.Title = kBeamColumnTitle;
     auto f = TextInto(c, line.Formula);
     f << "1/";
     f.Num(c.UFa, "0.0") << "*(";
@@ -87,10 +94,7 @@ void BeamColumnLine(Case& c, const Column& col) {
     f.Num(c.UFa, "0.00") << "*";
     f.Num(col.sigE, "0.0") << ")]))"
                            << " =";
-    if (FailsAsColumn(c, col))
-        line.Value = "NOK";
-    else
-        TextInto(c, line.Value).Num(c.UFb, "0.00");
+    if (!fails) TextInto(c, line.Value).Num(c.UFb, "0.00");
     line.Reference = "  < 1.0 (3/5.1)";
     line.Colour = UsageColour(c.UFb);
 }
@@ -128,10 +132,11 @@ void Torsion(Case& c, const Checked& k, double sigA, double sigET) {
     c.UFbt = k.Div(sigA, double(c.UFa) * double(sigCT), kHintTorsion);
     ResultLine& line = c.StiffTorsionLine;
     if (sigA <= 0) {
-        line.Formula = kNoControl;
         c.UFbt = -99;
+        if (c.Texts) line.Formula = kNoControl;
         return;
     }
+    if (!c.Texts) return;
     auto f = TextInto(c, line.Formula);
     f.Num(sigA, "0.0") << "/(";
     f.Num(c.UFa, "0.0") << "*";
@@ -149,6 +154,7 @@ void Deflection(Case& c, const Checked& k) {
     if (y == 0) return;
     // Formed before the line is written, so that a fault leaves the line empty.
     const double ratio = k.Div(L1, y, kHintRange);
+    if (!c.Texts) return;
     const Real absP = c.p < 0 ? -c.p : c.p;
     ResultLine& line = c.StiffDeformationLine;
     auto f = TextInto(c, line.Formula);

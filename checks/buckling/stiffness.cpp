@@ -19,7 +19,7 @@ void StiffenerStiffness(Case& c) {
               "the stiffener or its plating is out of range");
     c.io = k.Fin(gamma0 * (sm * std::pow(t, 3.0) / 12.0) / 0.91, "the plating is out of range");
     c.UFst = k.Div(c.io, c.IeBu, "the stiffener section has no moment of inertia: check the profile");
-
+    if (!c.Texts) return;
     auto f = TextInto(c, line.Formula);
     f.Num(c.io, "0.000E+0") << "/";
     f.Num(c.IeBu, "0.000E+0") << " = ";

@@ -86,7 +86,7 @@ void PlateScantling(Case& c) {
     const double s = plate2 ? double(c.s2) : double(c.s1);
     const double tmin = MinimumThickness(c, k, s, q, aspect);
     c.UFt = k.Div(tmin, c.t, "the plate thickness t is zero");
-    if (c.UFt != 0.0) FillPlateScantlingLine(c, tmin, plate2);
+    if (c.UFt != 0.0 && c.Texts) FillPlateScantlingLine(c, tmin, plate2);
 }
 
 }  // namespace veltar

@@ -46,6 +46,7 @@ void PlateYield(Case& c) {
     const scantling::Governing g = GoverningCorner(c, k);
     // The yield stress itself: the 0.72*Fup limit belongs to the thickness rule only.
     c.UFy = k.Div(double(c.FS) * g.value, c.Fyp, "the plate yield stress Fyp is zero");
+    if (!c.Texts) return;
     (TextInto(c, c.PlateYieldNote) << "  Control in points A-D,  Factor of Safety F.S. = ").Num(c.FS, "0.00");
     if (c.UFy != 0.0) FillPlateYieldLine(c, g);
 }

@@ -44,7 +44,7 @@ float PlateQ(const Case& c, const Tables& tables) { return MaterialQ(tables, c.P
 double ModulusCheck(const Case& c, const Checked& k, ResultLine& line, double sm, float weffmin,
                     std::string_view zeroHint, const ByType& reference) {
     const double uf = k.Div(sm, weffmin, zeroHint);
-    if (uf <= 0.0) return uf;
+    if (uf <= 0.0 || !c.Texts) return uf;
     auto f = TextInto(c, line.Formula);
     f.Num(sm, "0.0") << "/";
     f.Num(weffmin, "0.0") << " = ";

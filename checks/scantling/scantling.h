@@ -6,6 +6,11 @@
 
 namespace veltar {
 
+// Titles of the girder lines that read "OK" or "NOK".
+inline constexpr std::string_view kGirderDepthTitle = "Min depth of girder = ";
+inline constexpr std::string_view kGirderWebTitle = "Min thickness of web = ";
+inline constexpr std::string_view kTrippingTitle = "Max distance between tripping brackets = ";
+
 // Minimum plate thickness: UFt = tmin/t.
 void PlateScantling(Case& c);
 

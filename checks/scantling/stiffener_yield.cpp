@@ -66,6 +66,7 @@ void StiffenerYield(Case& c) {
     c.UFyp = k.Div(double(c.FS) * plate.value, c.Fyp, "the plate yield stress Fyp is zero");
     const scantling::Governing stiff = StiffenerSide(c, k);
     c.UFys = k.Div(double(c.FS) * stiff.value, c.Fys, "the stiffener yield stress Fys is zero");
+    if (!c.Texts) return;
     FillYieldLine(c.StiffYieldPLine, c, plate, 'p', c.Fyp, c.UFyp);
     FillYieldLine(c.StiffYieldSLine, c, stiff, 's', c.Fys, c.UFys);
 }
