@@ -3,6 +3,7 @@
 #include "core/numformat.h"
 
 #include <algorithm>
+#include <bit>
 #include <charconv>
 #include <cmath>
 #include <cstdint>
@@ -162,6 +163,13 @@ void PutScientific(NumberText& t, Digits g, const NumMask& k, char sep) {
     PutExponent(t, e, k);
 }
 
+// std::ilogb of a positive value, read from its bits: a library call per number
+// would cost as much as the rest of the fast path.
+int BinaryExponent(double x) {
+    const int biased = static_cast<int>((std::bit_cast<std::uint64_t>(x) >> 52) & 0x7ff);
+    return biased == 0 ? std::ilogb(x) : biased - 1023;
+}
+
 // Fixed masks of up to three decimals straight from the binary value, where rounding
 // to significant digits first cannot change the result. That rounding moves the value
 // by at most half a unit of its last significant digit, which matters only within that
@@ -170,17 +178,17 @@ void PutScientific(NumberText& t, Digits g, const NumMask& k, char sep) {
 // ones, take the decimal path.
 template <typename T>
 bool PutFixedDirect(NumberText& t, T ax, const NumMask& k, char sep, int significant) {
-    constexpr double kScale[] = {1.0, 10.0, 100.0, 1000.0};
+    static constexpr double kScale[] = {1.0, 10.0, 100.0, 1000.0};
     if (k.exponent || k.decPlaces > 3 || !(ax < static_cast<T>(1e11))) return false;
     const double y = static_cast<double>(ax) * kScale[k.decPlaces];
     const auto whole = static_cast<std::uint64_t>(y);           // y >= 0: truncation is the floor
     const double off = (y - static_cast<double>(whole)) - 0.5;  // exact below 2^52
     // A generous bound on the decimal exponent (from the binary one): a larger one only
     // widens the margin.
-    const int e = ax > 0 ? (std::ilogb(ax) + 1) * 30103 / 100000 + 2 : 0;
+    const int e = ax > 0 ? (BinaryExponent(static_cast<double>(ax)) + 1) * 30103 / 100000 + 2 : 0;
     const int cut = e - significant + 1 + k.decPlaces;  // the margin is 10^cut
-    constexpr double kMargin[] = {1e-1,  1e-2,  1e-3,  1e-4,  1e-5,  1e-6,  1e-7,  1e-8,  1e-9,  1e-10,
-                                  1e-11, 1e-12, 1e-13, 1e-14, 1e-15, 1e-16, 1e-17, 1e-18, 1e-19, 1e-20};
+    static constexpr double kMargin[] = {1e-1,  1e-2,  1e-3,  1e-4,  1e-5,  1e-6,  1e-7,  1e-8,  1e-9,  1e-10,
+                                         1e-11, 1e-12, 1e-13, 1e-14, 1e-15, 1e-16, 1e-17, 1e-18, 1e-19, 1e-20};
     if (cut >= 0) return false;
     // Below 1e-20 the value is far too small to come near a half of the last decimal.
     const double margin = -cut <= 20 ? kMargin[-cut - 1] : 0.0;
