@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "cli/common.h"
+#include "core/excerpt.h"
 #include "files/casedb.h"
 #include "files/resulttable.h"
 #include "run/batch.h"
@@ -40,13 +41,13 @@ bool ParseBatchOptions(int argc, char** argv, BatchOptions& o) {
 }
 
 int FileError(const std::string& message) {
-    std::fprintf(stderr, "veltar-cli: %s\n", message.c_str());
+    std::fprintf(stderr, "veltar-cli: %s\n", Printable(message).c_str());
     return kExitFileError;
 }
 
 void ListFaults(const ResultReport& report) {
     for (const FaultedRow& f : report.faulted)
-        std::fprintf(stderr, "veltar-cli: line %d (%s): %s\n", f.line, f.Ident.c_str(), f.fault.c_str());
+        std::fprintf(stderr, "veltar-cli: line %d (%s): %s\n", f.line, Printable(f.Ident).c_str(), f.fault.c_str());
 }
 
 }  // namespace
@@ -58,13 +59,14 @@ int RunBatch(int argc, char** argv) {
         std::fputs(kBatchUsage, stderr);
         return kExitUsage;
     }
+    const std::string output = o.output.empty() ? ResultPath(o.input) : o.output;
+    if (Status s = CheckResultPath(o.input, output); !s) return FileError(s.message);
     Tables tables;
     if (Status s = LoadTables(o.dataDir, tables); !s) return FileError(s.message);
     CaseDatabase db;
     std::vector<std::string> warnings;
     if (Status s = ReadCaseDatabase(o.input, tables, 0, db, warnings); !s) return FileError(s.message);
-    for (const std::string& w : warnings) std::fprintf(stderr, "veltar-cli: warning: %s\n", w.c_str());
-    const std::string output = o.output.empty() ? ResultPath(o.input) : o.output;
+    for (const std::string& w : warnings) std::fprintf(stderr, "veltar-cli: warning: %s\n", Printable(w).c_str());
     Case c;
     ResultReport report;
     if (Status s = WriteResultTable(output, c, tables, db, 0, report); !s) return FileError(s.message);

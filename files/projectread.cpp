@@ -8,6 +8,7 @@
 #include <fstream>
 #include <vector>
 
+#include "core/excerpt.h"
 #include "core/lines.h"
 #include "files/projectfile.h"
 #include "files/projectlayout.h"
@@ -19,13 +20,6 @@ namespace {
 
 // The line of a field whose value a later step converts or names in a message.
 int LineOf(const char* field) { return FindField(field)->project.line; }
-
-constexpr size_t kExcerptChars = 40;
-
-std::string Quoted(std::string_view text) {
-    if (text.size() <= kExcerptChars) return "\"" + std::string(text) + "\"";
-    return "\"" + std::string(text.substr(0, kExcerptChars)) + "...\"";
-}
 
 bool FitsSingle(double x) { return std::isfinite(x) && std::fabs(x) <= static_cast<double>(FLT_MAX); }
 
@@ -84,15 +78,20 @@ std::string RangeFault(WholeRange range, int v, const Tables& tables) {
 struct ValueReader {
     std::string_view text;
 
+    // A text the writer could not write back is refused here, and one that it would
+    // change is read as it will be written, so that a file that opens also saves.
     std::string operator()(std::string& field) const {
-        field = std::string(UnquoteText(text));
+        const std::string_view s = UnquoteText(text);
+        if (s.size() > kMaxProjectTextBytes)
+            return "text longer than " + std::to_string(kMaxProjectTextBytes) + " characters";
+        field = StorableText(s);
         return {};
     }
     std::string operator()(i16& field) const {
         const LineNumber n = ReadDoubleText(text);
         if (n.fault != LineNumber::Fault::None || n.value != std::floor(n.value))
-            return "not a whole number: " + Quoted(text);
-        if (n.value < INT16_MIN || n.value > INT16_MAX) return "whole number out of range: " + Quoted(text);
+            return "not a whole number: " + Excerpt(text);
+        if (n.value < INT16_MIN || n.value > INT16_MAX) return "whole number out of range: " + Excerpt(text);
         field = static_cast<i16>(n.value);
         return {};
     }
@@ -118,8 +117,8 @@ struct ValueReader {
     std::string NumberFault(const LineNumber& n) const {
         switch (n.fault) {
             case LineNumber::Fault::None: return {};
-            case LineNumber::Fault::NotANumber: return "not a number: " + Quoted(text);
-            case LineNumber::Fault::OutOfRange: return "number out of range: " + Quoted(text);
+            case LineNumber::Fault::NotANumber: return "not a number: " + Excerpt(text);
+            case LineNumber::Fault::OutOfRange: return "number out of range: " + Excerpt(text);
         }
         return {};
     }
@@ -161,7 +160,7 @@ private:
         std::string_view line;
         if (Status s = Take(line); !s) return s;
         const LineNumber n = ReadDoubleText(UnquoteText(line));
-        if (n.fault != LineNumber::Fault::None) return Fail(1, "not a project file version: " + Quoted(line));
+        if (n.fault != LineNumber::Fault::None) return Fail(1, "not a project file version: " + Excerpt(line));
         version = n.value;
         return Status::Ok();
     }
@@ -188,7 +187,7 @@ private:
     Status CheckNothingFollows() const {
         for (size_t i = next_; i < lines_.size(); ++i)
             if (!IsBlank(lines_[i]))
-                return Fail(static_cast<int>(i) + 1, "unexpected text after the last value: " + Quoted(lines_[i]));
+                return Fail(static_cast<int>(i) + 1, "unexpected text after the last value: " + Excerpt(lines_[i]));
         return Status::Ok();
     }
 

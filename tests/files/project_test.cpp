@@ -68,26 +68,22 @@ TEST_F(ProjectFile, EachValueInItsOwnPrecision) {
     const auto lines = LinesOf(c);
     ASSERT_EQ(lines.size(), 48u);
     EXPECT_EQ(Join(lines), ReadAll(PathOf("base.velta"))) << "every line ends in CR LF";
-    const std::pair<int, const char*> expected[] = {{1, "180"},
-                                                    {2, "\"He said 'no'\""},
-                                                    {3, "\"two  lines\""},
-                                                    {16, "1.2"},
-                                                    {22, "206000"},
-                                                    {23, "612.5"},
-                                                    {24, "0.333333333333333"},
-                                                    {25, "0.3333333"},
-                                                    {26, "2500"},
-                                                    {31, "-1.234567E+07"},
-                                                    {36, "-0.05"},
-                                                    {37, "0.03"}};
+    const std::pair<int, const char*> expected[] = {
+        {1, "180"},         {2, "\"He said 'no'\""},    {3, "\"two  lines\""}, {16, "1.2"}, {22, "206000"},
+        {23, "612.5"},      {24, "0.3333333333333333"},  // 15 digits read another
+        {25, "0.33333334"},                              // and 7 another float
+        {26, "2500"},       {31, "-1.234567E+07"},      {36, "-0.05"},         {37, "0.03"}};
     for (const auto& [line, value] : expected) EXPECT_EQ(lines[line - 1], value) << "line " << line;
 }
 
 TEST_F(ProjectFile, KvtAndHlmFilesAreSavedAsKvrt) {
-    fs::create_directories(dir_ / "x.kvrt.d");  // every ".kvt" in the path; ".hlm" only without ".kvt"
+    // Every ".kvt" in the name; ".hlm" only without ".kvt"; folders keep their names.
+    fs::create_directories(dir_ / "proj.kvt"), fs::create_directories(dir_ / "x.hlm.d");
     for (const auto& [given, saved] : {std::pair{"a.hlm", "a.kvrt"},
                                        {"a.kvt.hlm", "a.kvrt.hlm"},
-                                       {"x.kvt.d/a.kvt", "x.kvrt.d/a.kvrt"},
+                                       {"proj.kvt/a.velta", "proj.kvt/a.velta"},
+                                       {"proj.kvt/b.kvt", "proj.kvt/b.kvrt"},
+                                       {"x.hlm.d/a.kvt.kvt", "x.hlm.d/a.kvrt.kvrt"},
                                        {"a.KVT", "a.KVT"}}) {
         Case c;
         std::string path = PathOf(given);
