@@ -35,11 +35,15 @@ struct SameValue {
     }
 };
 
+// The start-up case a file is opened into, prepared once.
 Case Opened() {
-    Case c;
-    NewCase(c);
-    PrepareStartupCase(c, ShippedTables());
-    return c;
+    static const Case startup = [] {
+        Case c;
+        NewCase(c);
+        PrepareStartupCase(c, ShippedTables());
+        return c;
+    }();
+    return startup;
 }
 
 void RequireNothingNonFinite(const Case& c) {
