@@ -1,6 +1,6 @@
-// A case table read and run as the batch does, in both locales: whatever reads must
+// A case table read in both locales and run as the batch does: whatever reads must
 // run and write a result table of one line per row after the header, and a
-// byte-order mark never reaches a cell.
+// byte-order mark at the start changes nothing.
 #include <algorithm>
 #include <sstream>
 #include <string>
@@ -13,16 +13,34 @@
 namespace veltar::fuzz {
 namespace {
 
-void RunTable(std::string_view text, int decSep) {
+constexpr std::string_view kBom = "\xEF\xBB\xBF";
+
+// Rows beyond these repeat the same steps on other values, which the project-file
+// target covers; a long table would only slow the search down.
+constexpr int kRowsRun = 4;
+
+bool Parse(std::string_view text, int decSep, CaseDatabase& db) {
     std::istringstream in{std::string(text)};
-    CaseDatabase db;
     std::vector<std::string> warnings;
-    if (!ParseCaseTable(in, "table", ShippedTables(), decSep, db, warnings)) return;
-    Require(db.rows.empty() || !db.rows[0].Project.starts_with("\xEF\xBB\xBF"), "no byte-order mark in a cell");
+    return ParseCaseTable(in, "table", ShippedTables(), decSep, db, warnings).ok;
+}
+
+// A mark at the start of the file is no part of the table.
+void RequireMarkDropped(std::string_view text, int decSep, const CaseDatabase& db) {
+    if (!text.starts_with(kBom)) return;
+    CaseDatabase bare;
+    Require(Parse(text.substr(kBom.size()), decSep, bare), "a table reads with or without its mark");
+    Require(bare.DbRowCount() == db.DbRowCount(), "a mark changes no row count");
+    for (int i = 0; i < db.DbRowCount(); ++i)
+        Require(bare.rows[i].Project == db.rows[i].Project, "a mark reaches no cell");
+}
+
+void RunTable(CaseDatabase& db) {
+    if (db.DbRowCount() > kRowsRun) db.rows.resize(kRowsRun);
     const std::string out = ScratchDir() + "/result.velto";
     Case c;
     ResultReport report;
-    const Status s = WriteResultTable(out, c, ShippedTables(), db, decSep, report);
+    const Status s = WriteResultTable(out, c, ShippedTables(), db, 0, report);
     Require(s.ok, "a table that reads runs: " + s.message);
     const std::string result = ReadBytes(out);
     Require(std::count(result.begin(), result.end(), '\n') == db.DbRowCount() + 1,
@@ -32,7 +50,16 @@ void RunTable(std::string_view text, int decSep) {
 }  // namespace
 }  // namespace veltar::fuzz
 
+// Read in both locales (they differ in how a cell becomes a number); run once, as the
+// command line does.
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    for (const int decSep : {0, 1}) veltar::fuzz::RunTable(veltar::fuzz::AsText(data, size), decSep);
+    using namespace veltar;
+    using namespace veltar::fuzz;
+    const std::string_view text = AsText(data, size);
+    CaseDatabase comma, point;
+    if (Parse(text, 1, comma)) RequireMarkDropped(text, 1, comma);
+    if (!Parse(text, 0, point)) return 0;
+    RequireMarkDropped(text, 0, point);
+    RunTable(point);
     return 0;
 }
