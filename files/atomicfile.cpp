@@ -19,15 +19,6 @@ namespace fs = std::filesystem;
 
 constexpr int kTempAttempts = 100;
 
-bool InGroup(gid_t gid) {
-    if (gid == ::getegid()) return true;
-    const int n = ::getgroups(0, nullptr);
-    if (n <= 0) return false;
-    std::vector<gid_t> groups(static_cast<size_t>(n));
-    const int got = ::getgroups(n, groups.data());
-    return got > 0 && std::find(groups.begin(), groups.begin() + got, gid) != groups.begin() + got;
-}
-
 std::string ErrnoReason(const char* fallback) {
     return errno != 0 ? std::generic_category().message(errno) : std::string(fallback);
 }
@@ -47,6 +38,16 @@ Status ResolveTarget(const std::string& path, fs::path& target) {
         target = next.is_absolute() ? next : target.parent_path() / next;
     }
     return Status::Ok();
+}
+
+// Whether the process belongs to the group `gid`, by its own or a supplementary group.
+bool InGroup(gid_t gid) {
+    if (gid == ::getegid()) return true;
+    const int n = ::getgroups(0, nullptr);
+    if (n <= 0) return false;
+    std::vector<gid_t> groups(static_cast<size_t>(n));
+    const int got = ::getgroups(n, groups.data());
+    return got > 0 && std::find(groups.begin(), groups.begin() + got, gid) != groups.begin() + got;
 }
 
 // Whether the user took the write permission away, as an editor decides it: by the
