@@ -33,13 +33,16 @@ Status LoadFile(const std::string& path, std::string& text) {
     if (!fs::is_regular_file(st)) return Status::Error(path + ": not a project file (not a regular file)");
     std::ifstream in(path, std::ios::binary);
     if (!in) return Status::Error("can't find file - " + path);
-    text.resize(kMaxProjectFileBytes + 1);
-    in.read(text.data(), static_cast<std::streamsize>(text.size()));
-    text.resize(static_cast<size_t>(in.gcount()));
+    // In pieces, so that a file of a few hundred bytes costs no more than its size.
+    char piece[4096];
+    text.clear();
+    while (in.read(piece, sizeof piece) || in.gcount() > 0) {
+        text.append(piece, static_cast<size_t>(in.gcount()));
+        if (text.size() > kMaxProjectFileBytes)
+            return Status::Error(path + ": not a project file (larger than " +
+                                 std::to_string(kMaxProjectFileBytes / 1024) + " KiB)");
+    }
     if (in.bad()) return Status::Error(path + ": read error");
-    if (text.size() > kMaxProjectFileBytes)
-        return Status::Error(path + ": not a project file (larger than " + std::to_string(kMaxProjectFileBytes / 1024) +
-                             " KiB)");
     return Status::Ok();
 }
 
