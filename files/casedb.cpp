@@ -134,7 +134,7 @@ Status ReadStiffener(const CellReader& r, const Tables& tables, CaseRow& row) {
     const auto& d = row.StiffDim;
     // A table profile whose dimensions match no row takes the first row.
     if (k->source == KindSource::LTable)
-        row.StiffRow = static_cast<i16>(std::max(FindLTableRow(tables, d[0], d[1], d[2]), 0));
+        row.StiffRow = static_cast<i16>(std::max(FindLTableRow(tables, d[0], d[1], d[2], d[3]), 0));
     if (k->source == KindSource::BFTable)
         row.StiffRow = static_cast<i16>(std::max(FindBulbTableRow(tables, d[0], d[1]), 0));
     return Status::Ok();

@@ -212,20 +212,27 @@ private:
         return Status::Ok();
     }
 
-    // A table profile is stored by its dimensions; the row that holds them now is the
-    // last one, counting up from row 0, whose float values equal them exactly.
+    // A table profile is stored by its row and its dimensions. The stored row stands
+    // while it still holds them: rows may share the compared columns (an L table
+    // compares H, B and tw, and its rows 250x90x12 differ in tf alone), and taking
+    // another would open a saved profile as a different one. Otherwise (a table
+    // edited since) the row is the last one, counting up from row 0, whose float
+    // values equal them exactly.
     void MatchTableRows(Case& c) const {
         const StiffKindDef* kind = StiffKindOf(c.StiffKind);
         if (!kind || !kind->IsTable()) return;
         const TableUse use = TableFor(tables_, kind->source);
         const int last = std::min(use.table->count, kMaxProfileRows - 1);
-        for (int r = 0; r <= last; ++r) {
-            bool equal = true;
+        const auto holds = [&](int r) {
             for (int col = 0; col < use.fileMatch; ++col)
-                equal = equal &&
-                        static_cast<double>(use.table->row[r][col]) == static_cast<double>(Stored(c, use.roles[col]));
-            if (equal) c.*kind->row = static_cast<i16>(r);
-        }
+                if (static_cast<double>(use.table->row[r][col]) != static_cast<double>(Stored(c, use.roles[col])))
+                    return false;
+            return true;
+        };
+        const int stored = c.*kind->row;
+        if (stored >= 0 && stored <= last && holds(stored)) return;
+        for (int r = 0; r <= last; ++r)
+            if (holds(r)) c.*kind->row = static_cast<i16>(r);
     }
 
     // The stored dimension of a role: a, the trapezoid's offset, is kept where a bulb's c is.

@@ -139,13 +139,14 @@ TEST_F(ProjectFile, TableProfileFindsTheLastMatchingRowOrKeepsItsOwn) {
         i16 kind;
         double H, B, tw, tf;
         i16 stored, expected;
-    } cases[] = {
-        // Rows 1 and 2 match: the later wins; no row: the stored row stays; the last row counts; beyond it none.
-        {kLTable, 150, 90, 9, 0, 0, 2},    {kLTable, 150, 91, 9, 12, 3, 3},
-        {kLTable, 200, 100, 10, 10, 0, 3}, {kLTable, 250, 90, 10, 15, 1, 1},
-        {kTTable, 200, 100, 8, 12, 0, 1},  {kTTable, 200, 100, 8, 13, 0, 0},  // T compares tf too
-        {kTTable, 80, 82, 5, 7.4, 1, 1},   {kFbTable, 120, 0, 9, 0, 0, 1},
-        {kBulb, 160, 0, 8, 0, 0, 1}};  // 7.4 is no 7.4f
+    } cases[] = {// Rows 1 and 2 match: the later wins unless the stored row is one of them; no row: the stored row
+                 // stays; the last row counts; beyond it none.
+                 {kLTable, 150, 90, 9, 0, 0, 2},   {kLTable, 150, 90, 9, 12, 1, 1},
+                 {kLTable, 150, 91, 9, 12, 3, 3},  {kLTable, 200, 100, 10, 10, 0, 3},
+                 {kLTable, 250, 90, 10, 15, 1, 1}, {kTTable, 200, 100, 8, 12, 0, 1},
+                 {kTTable, 200, 100, 8, 13, 0, 0},  // T compares tf too
+                 {kTTable, 80, 82, 5, 7.4, 1, 1},  {kFbTable, 120, 0, 9, 0, 0, 1},
+                 {kBulb, 160, 0, 8, 0, 0, 1}};  // 7.4 is no 7.4f
     for (const auto& k : cases) {
         Case w, c;
         w.StiffKind = k.kind, w.LRow = w.TRow = w.FbRow = w.BFRow = k.stored;

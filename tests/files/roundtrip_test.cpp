@@ -16,6 +16,7 @@
 #include "files/projectfile.h"
 #include "files/projectlayout.h"
 #include "files/valuetext.h"
+#include "profiles/sections.h"
 
 namespace veltar {
 namespace {
@@ -129,6 +130,23 @@ TEST_F(RoundTrip, ALargestDoubleSavesAndOpensAgain) {
     const Status s = ReadProjectFile(back, tables_, saved);
     ASSERT_TRUE(s.ok) << s.message;
     EXPECT_EQ(double(back.GirdH), DBL_MAX);
+}
+
+// L 250x90x12x12 and 250x90x12x16 share the compared H, B and tw: the saved row must
+// come back, not the later one.
+TEST_F(RoundTrip, ATableProfileOpensAsTheRowItWasSavedWith) {
+    for (const i16 row : {i16(23), i16(24), i16(27), i16(28)}) {
+        Case c;
+        c.StiffKind = kLTable, c.LRow = row;
+        SetStiffenerProfile(c, tables_, c.StiffKind);
+        std::string saved = PathOf("saved.velta");
+        ASSERT_TRUE(WriteProjectFile(c, saved).ok);
+        Case back;
+        ASSERT_TRUE(ReadProjectFile(back, tables_, saved).ok);
+        EXPECT_EQ(back.LRow, row);
+        SetStiffenerProfile(back, tables_, back.StiffKind);
+        EXPECT_EQ(double(back.StiffTf), double(c.StiffTf)) << "row " << row;
+    }
 }
 
 // A quote or a line break inside a text, or a text too long to write back.
