@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "cli/args.h"
 #include "cli/common.h"
 #include "core/excerpt.h"
 #include "files/casedb.h"
@@ -16,7 +17,12 @@
 namespace veltar::cli {
 namespace {
 
-constexpr const char* kBatchUsage = "usage: veltar-cli batch FILE.velti [-o OUT.velto] [--data DIR]\n";
+constexpr const char* kBatchUsage =
+    "usage: veltar-cli batch FILE.velti [-o OUT.velto] [--data DIR]\n"
+    "  runs every case of a case table (TAB-separated cells, one case a line) and writes its\n"
+    "  result table, by default beside it with the extension .velto; the case-table format is\n"
+    "  described in the help (Help, Contents: \"Case table\") and in the manual\n"
+    "  \"VELTAR Database File.pdf\" in the Documentation folder beside the data tables\n";
 
 struct BatchOptions {
     std::string input;
@@ -24,20 +30,11 @@ struct BatchOptions {
     std::string dataDir;
 };
 
-bool ParseBatchOptions(int argc, char** argv, BatchOptions& o) {
-    for (int i = 0; i < argc; ++i) {
-        const std::string a = argv[i];
-        if (a == "-o" && i + 1 < argc) {
-            o.output = argv[++i];
-        } else if (a == "--data" && i + 1 < argc) {
-            o.dataDir = argv[++i];
-        } else if (!a.empty() && a[0] != '-' && o.input.empty()) {
-            o.input = a;
-        } else {
-            return false;
-        }
-    }
-    return !o.input.empty();
+// The reason the words cannot be run, or an empty text.
+std::string ParseBatchOptions(int argc, char** argv, BatchOptions& o) {
+    const std::string problem = ReadArgs(argc, argv, {}, {{"-o", &o.output}, {"--data", &o.dataDir}}, o.input);
+    if (problem.empty() && o.input.empty()) return "no case table named";
+    return problem;
 }
 
 int FileError(const std::string& message) {
@@ -45,20 +42,23 @@ int FileError(const std::string& message) {
     return kExitFileError;
 }
 
-void ListFaults(const ResultReport& report) {
+void ListFaults(const std::string& table, const ResultReport& report) {
     for (const FaultedRow& f : report.faulted)
-        std::fprintf(stderr, "veltar-cli: line %d (%s): %s\n", f.line, Printable(f.Ident).c_str(), f.fault.c_str());
+        std::fprintf(stderr, "veltar-cli: %s: line %d (%s): %s\n", Printable(table).c_str(), f.line,
+                     Printable(f.Ident).c_str(), f.fault.c_str());
 }
 
 }  // namespace
 
 int RunBatch(int argc, char** argv) {
     const auto start = std::chrono::steady_clock::now();
-    BatchOptions o;
-    if (!ParseBatchOptions(argc, argv, o)) {
-        std::fputs(kBatchUsage, stderr);
-        return kExitUsage;
+    if (AsksForHelp(argc, argv)) {
+        std::fputs(kBatchUsage, stdout);
+        return kExitOk;
     }
+    BatchOptions o;
+    if (const std::string problem = ParseBatchOptions(argc, argv, o); !problem.empty())
+        return UsageError(problem, kBatchUsage);
     const std::string output = o.output.empty() ? ResultPath(o.input) : o.output;
     if (Status s = CheckResultPath(o.input, output); !s) return FileError(s.message);
     Tables tables;
@@ -70,7 +70,7 @@ int RunBatch(int argc, char** argv) {
     Case c;
     ResultReport report;
     if (Status s = WriteResultTable(output, c, tables, db, 0, report); !s) return FileError(s.message);
-    ListFaults(report);
+    ListFaults(o.input, report);
     const std::chrono::duration<double> took = std::chrono::steady_clock::now() - start;
     std::printf("%s: %d rows, %d cases, %zu faulted, %.3f s\n", output.c_str(), db.DbRowCount(), report.cases,
                 report.faulted.size(), took.count());

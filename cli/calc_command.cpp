@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "cli/args.h"
 #include "cli/common.h"
 #include "cli/json_output.h"
 #include "cli/list_output.h"
@@ -19,6 +20,18 @@
 namespace veltar::cli {
 namespace {
 
+constexpr const char* kCalcUsage =
+    "usage: veltar-cli calc [FILE.velta] [--data DIR] [--mode 1|2|3] [--deform] [--json]\n"
+    "  --mode  the checks listed: 1 buckling, 2 scantling/yield, 3 both (the default)\n"
+    "  --deform  adds the stiffener deformation check (mode 1)\n"
+    "  --json  every field, result line, row and warning as one JSON object\n"
+    "  --data  the folder of the profile and material tables\n";
+
+constexpr const char* kSaveUsage =
+    "usage: veltar-cli save OUT.velta [--from IN.velta] [--data DIR]\n"
+    "  writes the default case, or IN opened and recalculated as the window does\n"
+    "  (older formats too), to OUT\n";
+
 struct CalcOptions {
     std::string file;
     std::string dataDir;
@@ -27,26 +40,21 @@ struct CalcOptions {
     bool json = false;
 };
 
-bool ParseCalcOptions(int argc, char** argv, CalcOptions& o) {
-    for (int i = 0; i < argc; ++i) {
-        const std::string a = argv[i];
-        if (a == "--json") {
-            o.json = true;
-        } else if (a == "--deform") {
-            o.deform = true;
-        } else if (a == "--data" && i + 1 < argc) {
-            o.dataDir = argv[++i];
-        } else if (a == "--mode" && i + 1 < argc) {
-            const std::string m = argv[++i];
-            if (m != "1" && m != "2" && m != "3") return false;
-            o.mode = m[0] - '0';
-        } else if (!a.empty() && a[0] != '-' && o.file.empty()) {
-            o.file = a;
-        } else {
-            return false;
-        }
-    }
-    return true;
+// The reason the words cannot be run, or an empty text.
+std::string ParseCalcOptions(int argc, char** argv, CalcOptions& o) {
+    std::string mode;
+    std::string problem = ReadArgs(argc, argv, {{"--json", &o.json}, {"--deform", &o.deform}},
+                                   {{"--data", &o.dataDir}, {"--mode", &mode}}, o.file);
+    if (!problem.empty() || mode.empty()) return problem;
+    o.mode = ModeOf(mode);
+    return o.mode == 0 ? BadMode(mode) : std::string();
+}
+
+// The line above the list: which case it is. The texts come from the file: a terminal
+// must not take them for commands.
+std::string Heading(const Case& c) {
+    return "File: " + Printable(c.FileName) + "   Project: " + Printable(c.Project) +
+           "   Identification: " + Printable(c.Ident) + "\n";
 }
 
 int Fail(const std::string& message) {
@@ -57,11 +65,13 @@ int Fail(const std::string& message) {
 }  // namespace
 
 int RunCalc(int argc, char** argv) {
-    CalcOptions o;
-    if (!ParseCalcOptions(argc, argv, o)) {
-        std::fprintf(stderr, "usage: veltar-cli calc [FILE.velta] [--data DIR] [--mode 1|2|3] [--deform] [--json]\n");
-        return kExitUsage;
+    if (AsksForHelp(argc, argv)) {
+        std::fputs(kCalcUsage, stdout);
+        return kExitOk;
     }
+    CalcOptions o;
+    if (const std::string problem = ParseCalcOptions(argc, argv, o); !problem.empty())
+        return UsageError(problem, kCalcUsage);
     Tables tables;
     if (Status s = LoadTables(o.dataDir, tables); !s) return Fail(s.message);
     Case c;
@@ -72,28 +82,19 @@ int RunCalc(int argc, char** argv) {
         return kExitOk;
     }
     for (const std::string& w : warnings) std::fprintf(stderr, "warning:%s\n", Printable(w).c_str());
-    std::cout << ListText(c, isatty(STDOUT_FILENO) != 0);
+    std::cout << Heading(c) << ListText(c, isatty(STDOUT_FILENO) != 0);
     return kExitOk;
 }
 
 int RunSave(int argc, char** argv) {
+    if (AsksForHelp(argc, argv)) {
+        std::fputs(kSaveUsage, stdout);
+        return kExitOk;
+    }
     std::string dataDir, file, from;
-    bool usage = false;
-    for (int i = 0; i < argc && !usage; ++i) {
-        const std::string a = argv[i];
-        if (a == "--data" && i + 1 < argc)
-            dataDir = argv[++i];
-        else if (a == "--from" && i + 1 < argc)
-            from = argv[++i];
-        else if (file.empty() && !a.empty() && a[0] != '-')
-            file = a;
-        else
-            usage = true;
-    }
-    if (usage || file.empty()) {
-        std::fprintf(stderr, "usage: veltar-cli save OUT.velta [--from IN.velta] [--data DIR]\n");
-        return kExitUsage;
-    }
+    std::string problem = ReadArgs(argc, argv, {}, {{"--data", &dataDir}, {"--from", &from}}, file);
+    if (problem.empty() && file.empty()) problem = "no project file named";
+    if (!problem.empty()) return UsageError(problem, kSaveUsage);
     Tables tables;
     if (Status s = LoadTables(dataDir, tables); !s) return Fail(s.message);
     Case c;
@@ -102,6 +103,7 @@ int RunSave(int argc, char** argv) {
         StartupCase(c, tables);
     else if (Status s = CalculatedCase(from, tables, 3, false, c, warnings); !s)
         return Fail(s.message);
+    for (const std::string& w : warnings) std::fprintf(stderr, "warning:%s\n", Printable(w).c_str());
     const std::string asked = file;
     if (Status s = WriteProjectFile(c, file); !s) return Fail(s.message);
     if (file != asked) std::printf("saved as %s\n", Printable(file).c_str());

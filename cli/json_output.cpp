@@ -1,12 +1,12 @@
-// JSON writer for the case: numbers with 17 significant digits so they read back exactly.
+// JSON writer for the case: each number in the shortest text that reads back to
+// the same value of its own precision, so a single 1.43 prints as 1.43, not as the
+// double nearest to the single.
 #include "cli/json_output.h"
 
 #include <array>
-#include <charconv>
-#include <cmath>
-#include <cstdio>
 #include <initializer_list>
 
+#include "cli/jsontext.h"
 #include "core/fieldtable.h"
 
 namespace veltar::cli {
@@ -37,37 +37,10 @@ constexpr std::array<NamedLine, 17> kLines{{
     {"TrippingLine", &Case::TrippingLine},
 }};
 
-void Number(std::string& out, double x) {
-    if (!std::isfinite(x)) {
-        out += "null";
-        return;
-    }
-    char buf[32];
-    auto res = std::to_chars(buf, buf + sizeof buf, x, std::chars_format::general, 17);
-    out.append(buf, res.ptr);
-}
-
-void String(std::string& out, const std::string& s) {
-    out += '"';
-    for (unsigned char ch : s) {
-        if (ch == '"' || ch == '\\') {
-            out += '\\';
-            out += static_cast<char>(ch);
-        } else if (ch < 0x20) {
-            char buf[8];
-            std::snprintf(buf, sizeof buf, "\\u%04x", ch);
-            out += buf;
-        } else {
-            out += static_cast<char>(ch);
-        }
-    }
-    out += '"';
-}
-
 void Key(std::string& out, const char* name, bool& first) {
     out += first ? "\n    " : ",\n    ";
     first = false;
-    String(out, name);
+    JsonString(out, name);
     out += ": ";
 }
 
@@ -84,10 +57,10 @@ void Object(std::string& out, std::initializer_list<Member> members) {
     for (const Member& m : members) {
         if (!first) out += ", ";
         first = false;
-        String(out, m.key);
+        JsonString(out, m.key);
         out += ": ";
         if (m.text)
-            String(out, *m.text);
+            JsonString(out, *m.text);
         else
             out += std::to_string(m.number);
     }
@@ -129,7 +102,7 @@ std::string CaseJson(const Case& c, const std::vector<std::string>& messages) {
     for (const FieldDef& f : CaseFields()) {
         if (!f.json || !IsNumeric(f)) continue;
         Key(out, f.name, first);
-        Number(out, NumericValue(c, f));
+        JsonNumber(out, RealValue(c, f));
     }
     out += "\n  },\n  \"lines\": {";
     first = true;
@@ -142,7 +115,7 @@ std::string CaseJson(const Case& c, const std::vector<std::string>& messages) {
     for (const FieldDef& f : CaseFields()) {
         if (!f.json || IsNumeric(f)) continue;
         Key(out, f.name, first);
-        String(out, c.*std::get<std::string Case::*>(f.member));
+        JsonString(out, c.*std::get<std::string Case::*>(f.member));
     }
     out += "\n  },\n  \"rows\": [";
     for (size_t i = 0; i < c.Rows.size(); ++i) {
@@ -152,13 +125,13 @@ std::string CaseJson(const Case& c, const std::vector<std::string>& messages) {
     out += "\n  ],\n  \"messages\": [";
     for (size_t i = 0; i < messages.size(); ++i) {
         if (i > 0) out += ", ";
-        String(out, messages[i]);
+        JsonString(out, messages[i]);
     }
     out += "],\n  \"fault\": ";
     if (c.FaultText.empty())
         out += "null";
     else
-        String(out, c.FaultText);
+        JsonString(out, c.FaultText);
     out += "\n}\n";
     return out;
 }

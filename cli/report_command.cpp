@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "cli/args.h"
 #include "cli/common.h"
 #include "output/report.h"
 #include "output/tablefingerprint.h"
@@ -19,7 +20,8 @@ namespace veltar::cli {
 namespace {
 
 constexpr const char* kReportUsage =
-    "usage: veltar-cli report [FILE.velta] --mode 1|2|3 [--deform] -o OUT.pdf [--data DIR]\n";
+    "usage: veltar-cli report [FILE.velta] --mode 1|2|3 [--deform] -o OUT.pdf [--data DIR]\n"
+    "  --mode  the checks reported: 1 buckling, 2 scantling/yield, 3 both\n";
 
 struct ReportArgs {
     std::string file, out, dataDir;
@@ -27,27 +29,16 @@ struct ReportArgs {
     bool deform = false;
 };
 
-bool ParseReportArgs(int argc, char** argv, ReportArgs& a) {
-    for (int i = 0; i < argc; ++i) {
-        const std::string arg = argv[i];
-        const bool hasValue = i + 1 < argc;
-        if (arg == "--deform") {
-            a.deform = true;
-        } else if (arg == "--mode" && hasValue) {
-            const std::string m = argv[++i];
-            if (m != "1" && m != "2" && m != "3") return false;
-            a.mode = m[0] - '0';
-        } else if (arg == "-o" && hasValue) {
-            a.out = argv[++i];
-        } else if (arg == "--data" && hasValue) {
-            a.dataDir = argv[++i];
-        } else if (!arg.empty() && arg[0] != '-' && a.file.empty()) {
-            a.file = arg;
-        } else {
-            return false;
-        }
-    }
-    return a.mode != 0 && !a.out.empty();
+// The reason the words cannot be run, or an empty text.
+std::string ParseReportArgs(int argc, char** argv, ReportArgs& a) {
+    std::string mode;
+    const std::string problem = ReadArgs(argc, argv, {{"--deform", &a.deform}},
+                                         {{"--mode", &mode}, {"-o", &a.out}, {"--data", &a.dataDir}}, a.file);
+    if (!problem.empty()) return problem;
+    if (mode.empty()) return "no --mode given";
+    a.mode = ModeOf(mode);
+    if (a.mode == 0) return BadMode(mode);
+    return a.out.empty() ? "no -o OUT.pdf given" : std::string();
 }
 
 // Qt's own notes about the platform (no runtime folder, no display) are no
@@ -64,11 +55,13 @@ int Fail(const std::string& message) {
 }  // namespace
 
 int RunReport(int argc, char** argv) {
-    ReportArgs a;
-    if (!ParseReportArgs(argc, argv, a)) {
-        std::fputs(kReportUsage, stderr);
-        return kExitUsage;
+    if (AsksForHelp(argc, argv)) {
+        std::fputs(kReportUsage, stdout);
+        return kExitOk;
     }
+    ReportArgs a;
+    if (const std::string problem = ParseReportArgs(argc, argv, a); !problem.empty())
+        return UsageError(problem, kReportUsage);
     const std::string dataDir = DataDir(a.dataDir);
     Tables tables;
     if (Status s = LoadTables(dataDir, tables); !s) return Fail(s.message);

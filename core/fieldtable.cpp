@@ -325,6 +325,11 @@ Real RealValue(const Case& c, const FieldDef& f) {
         f.member);
 }
 
+Real InFieldPrecision(const FieldDef& f, double v) {
+    if (std::holds_alternative<float Case::*>(f.member)) return Real(static_cast<float>(v));
+    return Real(v);
+}
+
 void StoreTyped(Case& c, const FieldDef& f, float v) {
     if (const auto* m = std::get_if<float Case::*>(&f.member)) c.** m = v;
     if (const auto* m = std::get_if<Real Case::*>(&f.member)) c.** m = Real(v);

@@ -126,6 +126,10 @@ double NumericValue(const Case& c, const FieldDef& f);
 // as a double, a 16-bit field as a whole number.
 Real RealValue(const Case& c, const FieldDef& f);
 
+// A value of the field's kind in its precision: a float field's value as a single,
+// any other as a double (a value taken from the field and widened reads back the same).
+Real InFieldPrecision(const FieldDef& f, double v);
+
 // Stores a typed 32-bit value into a float or real field; other fields are left alone.
 void StoreTyped(Case& c, const FieldDef& f, float v);
 

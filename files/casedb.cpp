@@ -148,9 +148,12 @@ Status ReadGirder(const CellReader& r, CaseRow& row) {
 }
 
 Status ReadCaseRow(const std::vector<std::string_view>& cells, const Tables& tables, int decSep, CaseRow& row) {
-    if (cells.size() < kCaseRowCells)
+    if (cells.size() < kCaseRowCells) {
+        // A table saved with commas or semicolons reads as one cell a row.
+        const std::string hint = cells.size() == 1 ? "; cells are separated by TAB characters" : "";
         return Status::Error("line " + std::to_string(row.line) + ": a case row needs " +
-                             std::to_string(kCaseRowCells) + " cells, found " + std::to_string(cells.size()));
+                             std::to_string(kCaseRowCells) + " cells, found " + std::to_string(cells.size()) + hint);
+    }
     const CellReader r(cells, row.line, decSep);
     row.Project = std::string(cells[0]);
     row.Ident = std::string(cells[1]);

@@ -15,6 +15,10 @@ namespace veltar {
 // was there untouched. On success FileName = path.
 Status WriteProjectFile(Case& c, std::string& path);
 
+// What the project file of `c` would hold, so two cases differ for the file exactly
+// when these texts do. A value that can't be written ends the text with the reason.
+std::string ProjectFileText(const Case& c);
+
 // Reads a current or older-version file, finds the table rows of the stiffener
 // again and fills the dimension memory of the profile and girder dialogs. The case
 // changes only when the whole file converted; errors name the file and the line.

@@ -68,6 +68,12 @@ Status BuildText(const Case& c, std::string& out) {
 
 }  // namespace
 
+std::string ProjectFileText(const Case& c) {
+    std::string text;
+    if (Status s = BuildText(c, text); !s) text += "\n" + s.message;
+    return text;
+}
+
 Status WriteProjectFile(Case& c, std::string& path) {
     ApplyExtensionRule(path);
     std::string text;

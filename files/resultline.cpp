@@ -38,42 +38,20 @@ std::string CodeText(std::string_view code, int dims, Real H, Real B, Real tw, R
     return s + Format(B, "00", sep) + "x" + Format(tw, "0.0", sep) + "x" + Format(tf, "#0.0", sep);
 }
 
-std::string StiffenerText(const Case& c, char sep) {
-    const StiffKindDef* kind = StiffKindOf(c.StiffKind);
-    if (!kind || *kind->writeCode == '\0') return {};
-    return CodeText(kind->writeCode, kind->codeDims, c.StiffH, c.StiffB, c.StiffTw, c.StiffTf, sep);
-}
-
-std::string GirderText(const Case& c, char sep) {
-    const GirderKindDef* kind = GirderKindOf(c.GirdKind);
-    if (!kind) return {};
-    return CodeText(kind->code, 4, c.GirdH, c.GirdB, c.GirdTw, Real(c.GirdTf), sep);
-}
-
-// A usage factor. A stiffener that fails as a column has an infinite factor: it fails
-// whatever its value, so the cell says so instead of printing a number.
-std::string FactorText(Real uf, const char* mask, char sep) {
-    const double v = uf;
-    if (v == std::numeric_limits<double>::infinity()) return "NOK";
-    if (!std::isfinite(v)) return "ERR";
-    return Format(uf, mask, sep);
+bool IsFactor(const FieldDef& f) {
+    return f.result.form == ResultForm::Factor || f.result.form == ResultForm::StiffFactor;
 }
 
 std::string FieldText(const Case& c, const FieldDef& f, bool faulted, char sep) {
     const ResultColumn& col = f.result;
+    if (IsFactor(f)) return FactorCellOf(c, f, faulted, sep).text;
     if (col.form == ResultForm::Text) return c.*std::get<std::string Case::*>(f.member);
     const Real v = RealValue(c, f);
     switch (col.form) {
         case ResultForm::Plain: return PlainText(v, sep);
         case ResultForm::Masked: return Format(v, col.mask, sep);
-        case ResultForm::StiffFactor:
-            if (!faulted && c.UFb == kNotApplicable) return "N/A";
-            [[fallthrough]];
-        case ResultForm::Factor:
-        case ResultForm::RunMasked:
-            if (faulted) return "ERR";
-            return col.form == ResultForm::RunMasked ? Format(v, col.mask, sep) : FactorText(v, col.mask, sep);
-        case ResultForm::Text: break;
+        case ResultForm::RunMasked: return faulted ? "ERR" : Format(v, col.mask, sep);
+        default: break;
     }
     return {};
 }
@@ -97,8 +75,8 @@ const ComposedColumn kComposed[] = {
     {9, "Unit Length:",
      [](const Case& c, char sep) { return c.BulkheadType == 0 ? Format(c.UL, "00", sep) : std::string("-"); }},
     {10, "Stiffener:", [](const Case& c, char) { return std::string(EndOptionText(c.BulkheadType, c.EndOption)); }},
-    {12, "Stiff Prof:", StiffenerText},
-    {13, "Gird Prof:", GirderText},
+    {12, "Stiff Prof:", StiffenerCellText},
+    {13, "Gird Prof:", GirderCellText},
     {29, "Buckling", [](const Case&, char) { return std::string("Buckling"); }},
     {37, "Scant/Yield", [](const Case&, char) { return std::string("Scant/Yield"); }},
 };
@@ -140,7 +118,44 @@ private:
     bool first_ = true;
 };
 
+std::vector<const FieldDef*> GatherFactorFields() {
+    std::vector<const FieldDef*> fields;
+    for (const Column& col : Columns())
+        if (col.field && IsFactor(*col.field)) fields.push_back(col.field);
+    return fields;
+}
+
 }  // namespace
+
+std::string StiffenerCellText(const Case& c, char sep) {
+    const StiffKindDef* kind = StiffKindOf(c.StiffKind);
+    if (!kind || *kind->writeCode == '\0') return {};
+    return CodeText(kind->writeCode, kind->codeDims, c.StiffH, c.StiffB, c.StiffTw, c.StiffTf, sep);
+}
+
+std::string GirderCellText(const Case& c, char sep) {
+    const GirderKindDef* kind = GirderKindOf(c.GirdKind);
+    if (!kind) return {};
+    return CodeText(kind->code, 4, c.GirdH, c.GirdB, c.GirdTw, Real(c.GirdTf), sep);
+}
+
+std::span<const FieldDef* const> FactorFields() {
+    static const std::vector<const FieldDef*> fields = GatherFactorFields();
+    return fields;
+}
+
+// A stiffener that fails as a column has an infinite factor: it fails whatever its
+// value, so the cell says so instead of printing a number.
+FactorCell FactorCellOf(const Case& c, const FieldDef& f, bool faulted, char sep) {
+    if (faulted) return {"ERR", FactorState::Fault, std::numeric_limits<double>::quiet_NaN()};
+    if (f.result.form == ResultForm::StiffFactor && c.UFb == kNotApplicable)
+        return {"N/A", FactorState::NotApplicable, kNotApplicable};
+    const Real uf = RealValue(c, f);
+    const double v = uf;
+    if (v == std::numeric_limits<double>::infinity()) return {"NOK", FactorState::Unbounded, v};
+    if (!std::isfinite(v)) return {"ERR", FactorState::Fault, v};
+    return {Format(uf, f.result.mask, sep), FactorState::Value, v};
+}
 
 std::string ResultHeader() {
     Cells out;

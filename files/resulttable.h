@@ -2,9 +2,12 @@
 // its usage factors; the texts of its lines and the file.
 #pragma once
 
+#include <cstdint>
+#include <span>
 #include <string>
 
 #include "core/case.h"
+#include "core/fieldtable.h"
 #include "core/status.h"
 
 namespace veltar {
@@ -24,6 +27,31 @@ std::string ResultHeader();
 // The result line of the current case, without its line end. A faulted run wrote
 // some factors and left the others from the previous case, so none is written.
 std::string ResultLineText(const Case& c, bool faulted, char sep);
+
+// What a usage-factor cell holds besides its text.
+enum class FactorState : std::uint8_t {
+    Value,          // a number under its mask
+    Unbounded,      // "NOK": fails whatever its size
+    NotApplicable,  // "N/A": the check does not apply to this case
+    Fault,          // "ERR": the run faulted, no factor of the case can be trusted
+};
+
+struct FactorCell {
+    std::string text;
+    FactorState state = FactorState::Value;
+    double value = 0;  // the factor as computed (infinite for Unbounded)
+};
+
+// The usage-factor columns of the result table (UFpb ... UFys), in table order.
+std::span<const FieldDef* const> FactorFields();
+
+// One usage-factor cell of the current case, as the result line writes it.
+FactorCell FactorCellOf(const Case& c, const FieldDef& f, bool faulted, char sep);
+
+// The stiffener and girder cells: code and dimensions joined by "x"; empty for a
+// kind without a code.
+std::string StiffenerCellText(const Case& c, char sep);
+std::string GirderCellText(const Case& c, char sep);
 
 // Replaces the file at `path` with `text` as a whole, so a failed write leaves any
 // earlier table intact; the message names the file.

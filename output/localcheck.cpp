@@ -34,14 +34,22 @@ bool Shown(const std::string& text) { return text != " " && !text.empty(); }
 
 int LocalCheckLines(const Case& c) { return int(Shown(c.FlangeRatioText)) + int(Shown(c.WebRatioText)); }
 
+LocalSlenderness LocalSlendernessOf(const Case& c) {
+    return {c.FlangeRatioText, c.WebRatioText, c.FlangeRatio, c.FlangeRatioMax, c.WebRatio, c.WebRatioMax};
+}
+
 double DrawLocalCheck(QPainter& p, double y, double x, double rowStep, const Case& c) {
+    return DrawLocalCheck(p, y, x, rowStep, LocalSlendernessOf(c));
+}
+
+double DrawLocalCheck(QPainter& p, double y, double x, double rowStep, const LocalSlenderness& s) {
     p.save();
-    if (Shown(c.FlangeRatioText)) {
-        Line(p, x, y, c.FlangeRatioText, c.FlangeRatio > c.FlangeRatioMax, " (ch 9.7)", " (ch 9.7)");
+    if (Shown(s.flangeText)) {
+        Line(p, x, y, s.flangeText, s.flange > s.flangeMax, " (ch 9.7)", " (ch 9.7)");
         y += rowStep;
     }
-    if (Shown(c.WebRatioText)) {
-        Line(p, x, y, c.WebRatioText, c.WebRatio > c.WebRatioMax, " (Ch 9.9)", " (ch 9.9)");
+    if (Shown(s.webText)) {
+        Line(p, x, y, s.webText, s.web > s.webMax, " (Ch 9.9)", " (ch 9.9)");
         y += rowStep;
     }
     p.restore();

@@ -4,9 +4,20 @@
 
 #include <QPainter>
 
+#include <string>
+
 #include "core/case.h"
 
 namespace veltar {
+
+// The values the lines are written from, kept by a window that shows the lines of
+// a profile that is no longer the case's own.
+struct LocalSlenderness {
+    std::string flangeText = " ", webText = " ";
+    float flange = 0, flangeMax = 0, web = 0, webMax = 0;
+};
+
+LocalSlenderness LocalSlendernessOf(const Case& c);
 
 // Number of lines DrawLocalCheck writes for the case: 0, 1 or 2.
 int LocalCheckLines(const Case& c);
@@ -16,5 +27,6 @@ int LocalCheckLines(const Case& c);
 // (x, y) in device units and each next one `rowStep` lower. Returns the y below
 // the last line.
 double DrawLocalCheck(QPainter& p, double y, double x, double rowStep, const Case& c);
+double DrawLocalCheck(QPainter& p, double y, double x, double rowStep, const LocalSlenderness& s);
 
 }  // namespace veltar

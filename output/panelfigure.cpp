@@ -17,10 +17,6 @@ const QColor kBlue(0, 0, 255);
 const QColor kLightGrey(192, 192, 192);
 const QColor kOrange(255, 192, 128);
 
-// Text height in figure units; the font is sized on the device so that it stays
-// crisp at any scale.
-constexpr double kTextHeight = 2.7;
-
 // Drawing in figure units from the origin, with the pen of the current colour,
 // style and width (widths in device pixels, as the figure's lines are hairlines).
 class Sketch {
@@ -42,18 +38,6 @@ public:
         p_.setBrush(p_.pen().color());
         p_.drawEllipse(At(x, y), r, r);
         p_.setBrush(Qt::NoBrush);
-    }
-    void Text(double x, double y, const QString& text) {
-        const QPointF device = p_.transform().map(At(x, y));
-        const double scale = std::sqrt(std::abs(p_.transform().determinant()));
-        p_.save();
-        p_.resetTransform();
-        QFont font = p_.font();
-        font.setPixelSize(std::max(1, int(std::lround(kTextHeight * scale))));
-        p_.setFont(font);
-        p_.setPen(kBlack);
-        p_.drawText(QPointF(device.x(), device.y() + QFontMetricsF(font).ascent()), text);
-        p_.restore();
     }
 
 private:
@@ -82,15 +66,10 @@ void DrawPlanDimensions(Sketch& s) {
     s.Line(13, 15, 13, 50);
     s.Line(12, 15, 14, 15);
     s.Line(12, 50, 14, 50);
-    s.Text(8, 45, "Lg");
     for (double x : {19.0, 38.0, 54.0}) s.Line(x, 7, x, 11);
     s.Line(19, 8, 54, 8);
-    s.Text(26, 13.5, "L1");
-    s.Text(45, 13.5, "L2");
     for (double y : {25.0, 30.0, 35.0}) s.Line(57, y, 60, y);
     s.Line(59, 25, 59, 35);
-    s.Text(57, 42, "s1");
-    s.Text(57, 24, "s2");
 }
 
 void DrawCheckPoints(Sketch& s) {
@@ -98,13 +77,6 @@ void DrawCheckPoints(Sketch& s) {
     s.Dot(19, 30, 0.5);
     s.Dot(38, 30, 0.5);
     s.Line(29, 28, 29, 32);
-    s.Text(15, 40, "A");
-    s.Text(15, 25, "B");
-    s.Text(40, 40, "C");
-    s.Text(40, 25, "D");
-    s.Text(15, 33, "1");
-    s.Text(31, 35, "2");
-    s.Text(40, 34, "3");
 }
 
 void DrawSideView(Sketch& s) {
@@ -132,18 +104,14 @@ void DrawSideDimensions(Sketch& s) {
     s.Line(71, 25, 71, 40);
     s.Line(70, 25, 72, 25);
     s.Line(70, 40, 72, 40);
-    s.Text(69, 46, "Lt");
     s.Line(80, 53, 85, 53);
     s.Line(80, 52, 80, 55);
     s.Line(85, 52, 85, 55);
-    s.Text(81, 58, "a");
     s.Line(87, 24, 87, 42);
     s.Line(83, 24, 89, 24);
     s.Line(83, 42, 89, 42);
-    s.Text(81, 33, "Lgs");
     s.Line(83, 40, 86, 40);
     s.Line(85, 40, 85, 42);
-    s.Text(90, 43, "0.25a");
     s.Line(75, 25, 80, 25);
     s.Line(75, 40, 80, 40);
 }
@@ -170,7 +138,6 @@ void DrawSigx(Sketch& s, double sigA, double sigB) {
     // Compression points at the plate (right), tension away from it.
     if (Sign(sigA) != 0) HeadX(s, 6, 35, -Sign(sigA));
     if (Sign(sigB) != 0) HeadX(s, 6, 25, -Sign(sigB));
-    s.Text(2, 23, "Sigx");
 }
 
 void DrawSigy(Sketch& s, double sigA, double sigC) {
@@ -184,7 +151,6 @@ void DrawSigy(Sketch& s, double sigA, double sigC) {
     // Compression points up at the plate, tension down and away from it.
     if (Sign(sigA) != 0) HeadY(s, 20, 62, Sign(sigA));
     if (Sign(sigC) != 0) HeadY(s, 37, 62, Sign(sigC));
-    s.Text(40, 67, "Sigy");
 }
 
 // Seven arrows of length 4 from x to x + 4; heads at the left end for a pressure
@@ -207,7 +173,6 @@ void DrawPressure(Sketch& s, double p) {
     s.Pen(kBlue);
     if (p > 0) DrawPressureArrows(s, 63, p);
     DrawPressureArrows(s, 93, p);
-    s.Text(92, 23, "p/ps");
 }
 
 void DrawAxes(Sketch& s) {
@@ -218,16 +183,33 @@ void DrawAxes(Sketch& s) {
     s.Line(5, 60, 5, 65);
     s.Line(5, 65, 4.4, 64);
     s.Line(5, 65, 5.6, 64);
-    s.Text(11, 58.5, "x");
-    s.Text(6, 65.5, "y");
 }
 
 }  // namespace
 
-void DrawPanel(QPainter& p, double x0, double y0, const Case& c) {
+std::vector<PanelLabel> PanelLabels(const Case& c) {
+    // Each label sits in a gap of the drawing: the plan's labels between its lines,
+    // the dimensions' beside their lines, the loads' above their arrows.
+    std::vector<PanelLabel> labels = {
+        {8, 45, "Lg"},         {26, 9.6, "L1"},    {45, 9.6, "L2"}, {57, 36.2, "s1"}, {57, 21.6, "s2"},
+        {15, 40, "A"},         {15, 25, "B"},      {40, 41.2, "C"}, {40, 26.2, "D"},  {15, 33, "1"},
+        {30.2, 31.6, "2"},     {40, 31.2, "3"},    {69, 46, "Lt"},  {81, 58, "a"},    {81, 33, "Lgs"},
+        {90.6, 40.4, "0.25a"}, {91, 20.9, "p/ps"}, {11, 58.5, "x"}, {6, 65.5, "y"},
+    };
+    if (double(c.SigxA) != 0 || double(c.SigxB) != 0) labels.push_back({1, 19.5, "Sigx"});
+    if (double(c.SigyA) != 0) labels.push_back({40, 67, "Sigy"});
+    return labels;
+}
+
+QFont PanelLabelFont(const QFont& base, double scale) {
+    QFont font = base;
+    font.setPixelSize(std::max(1, int(std::lround(kTextHeight * scale))));
+    return font;
+}
+
+void DrawPanelDrawing(QPainter& p, double x0, double y0, const Case& c) {
     p.save();
     p.setRenderHint(QPainter::Antialiasing, true);
-    p.setRenderHint(QPainter::TextAntialiasing, true);
     Sketch s(p, x0, y0);
     DrawPlan(s);
     DrawPlanDimensions(s);
@@ -238,6 +220,26 @@ void DrawPanel(QPainter& p, double x0, double y0, const Case& c) {
     DrawSigy(s, double(c.SigyA), double(c.SigyC));
     DrawPressure(s, double(c.p));
     DrawAxes(s);
+    p.restore();
+}
+
+// The labels are drawn in device units with a font sized on the device, so that
+// they stay crisp at any scale.
+void DrawPanel(QPainter& p, double x0, double y0, const Case& c) {
+    DrawPanelDrawing(p, x0, y0, c);
+    p.save();
+    p.setRenderHint(QPainter::TextAntialiasing, true);
+    const QTransform toDevice = p.transform();
+    const double scale = std::sqrt(std::abs(toDevice.determinant()));
+    p.resetTransform();
+    const QFont font = PanelLabelFont(p.font(), scale);
+    p.setFont(font);
+    p.setPen(kBlack);
+    const double ascent = QFontMetricsF(font).ascent();
+    for (const PanelLabel& label : PanelLabels(c)) {
+        const QPointF at = toDevice.map(QPointF(x0 + label.x, y0 + label.y));
+        p.drawText(QPointF(at.x(), at.y() + ascent), label.text);
+    }
     p.restore();
 }
 

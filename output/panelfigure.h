@@ -5,14 +5,35 @@
 
 #include <QPainter>
 
+#include <vector>
+
 #include "core/case.h"
 
 namespace veltar {
 
 // Extent of the figure in its own units, for callers that scale it to fit.
-constexpr double kPanelFigureWidth = 98.0;
+constexpr double kPanelFigureWidth = 100.0;
 constexpr double kPanelFigureHeight = 71.0;
 
+// Height of the label text in figure units.
+constexpr double kTextHeight = 2.7;
+
+// A label of the figure: its text and the top left corner of the text, in figure units.
+struct PanelLabel {
+    double x, y;
+    QString text;
+};
+
+// The labels the figure shows for the case (the load names only with their diagrams).
+std::vector<PanelLabel> PanelLabels(const Case& c);
+
+// The labels' font for a painter that draws `scale` device pixels a figure unit.
+QFont PanelLabelFont(const QFont& base, double scale);
+
+// The lines, boxes, dots and arrows of the figure, without its labels.
+void DrawPanelDrawing(QPainter& p, double x0, double y0, const Case& c);
+
+// The whole figure: the drawing and its labels.
 void DrawPanel(QPainter& p, double x0, double y0, const Case& c);
 
 }  // namespace veltar

@@ -9,6 +9,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "profiles/kinds.h"
+
 namespace veltar {
 namespace {
 
@@ -47,7 +49,10 @@ QPen Pen(const QPainter& p, const QColor& colour, Qt::PenStyle style = Qt::Solid
     return pen;
 }
 
-bool UsesPolyline(i16 kind) { return kind == kLTable || kind == kBulb || kind == kTrapezoid; }
+bool UsesPolyline(i16 kind) {
+    const StiffKindDef* def = StiffKindOf(kind);
+    return def && def->DrawnAsPolyline();
+}
 
 // Annotation in section mm around the outline placed at (x0, y0). Labels are
 // drawn untransformed at their point size and anchored outside the outline.
@@ -139,7 +144,10 @@ double SectionSquareSide(const StiffOutline& outline) {
 }
 
 void DrawStiffenerSection(QPainter& p, const QRectF& box, const Case& c) {
-    const StiffOutline& o = c.Outline;
+    DrawStiffenerSection(p, box, c.Outline, c.StiffKind);
+}
+
+void DrawStiffenerSection(QPainter& p, const QRectF& box, const StiffOutline& o, i16 kind) {
     const double side = SectionSquareSide(o);
     if (!(o.height > 0) || RectCount(o) == 0 || !std::isfinite(side) || box.isEmpty()) return;
     const double px = std::min(box.width(), box.height());
@@ -155,7 +163,7 @@ void DrawStiffenerSection(QPainter& p, const QRectF& box, const Case& c) {
     p.scale(px / side, px / side);
     p.setBrush(Qt::NoBrush);
     p.setPen(Pen(p, kOutline));
-    if (UsesPolyline(c.StiffKind))
+    if (UsesPolyline(kind))
         DrawOutlinePolyline(p, x0, y0, o);
     else
         DrawOutlineRects(p, x0, y0, o);

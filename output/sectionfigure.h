@@ -24,6 +24,9 @@ void DrawOutlinePolyline(QPainter& p, double x0, double y0, const StiffOutline& 
 // whole outline always fits. Reads only `c.Outline` and `c.StiffKind`; draws
 // nothing before the outline has been formed (zero height).
 void DrawStiffenerSection(QPainter& p, const QRectF& box, const Case& c);
+// The same from an outline and the kind it belongs to, for a window that keeps the
+// figure of a profile that is no longer the case's own.
+void DrawStiffenerSection(QPainter& p, const QRectF& box, const StiffOutline& o, i16 kind);
 
 // The scale the figure uses: the side of its square in mm of the section.
 double SectionSquareSide(const StiffOutline& outline);

@@ -12,6 +12,9 @@
 #include "files/projectfile.h"
 #include "run/calculate.h"
 #include "run/reopen.h"
+#include "ui/control.h"
+#include "ui/dialogs/profiledialogs.h"
+#include "ui/inputbox.h"
 #include "ui/inputcontroller.h"
 #include "ui/mainwindow.h"
 #include "ui/userio.h"
@@ -37,19 +40,25 @@ FileActions::FileActions(MainWindow& window, SettingsStore& store, const MainMen
     connect(menus_.exit, &QAction::triggered, &window_, &QWidget::close);
     for (int n = 1; n <= 4; ++n)
         connect(menus_.recent[size_t(n)], &QAction::triggered, this, [this, n] { OpenRecent(n); });
+    // The two text boxes store without a calculation; the caption follows them here,
+    // after the store (the input controller connected first).
+    for (const char* name : {"iproj", "iident"})
+        connect(&Control<InputBox>(window_, name), &InputBox::left, this, [this] { window_.UpdateCaption(); });
 }
 
 // The new case is the start-up case: defaults with the table grades, the stiffener
 // section and the girder section formed, so the first run has what it reads.
 void FileActions::New() {
+    if (!ConfirmDiscard()) return;
     Case& c = window_.CaseRecord();
     NewCase(c);
     PrepareStartupCase(c, window_.TableSet());
-    window_.UpdateCaption();
     window_.ShowCaseAndCalculate();
+    MarkUnchanged();
 }
 
 void FileActions::Open() {
+    if (!ConfirmDiscard()) return;
     Case& c = window_.CaseRecord();
     const QString path = window_.IO().OpenPath(ProjectDialog("velta", "*.velta", c.AppPath, false));
     if (path.isEmpty()) return;
@@ -68,13 +77,17 @@ bool FileActions::OpenFile(const QString& path) {
         window_.IO().Warn(QString::fromStdString(read.message));
         return false;
     }
-    window_.UpdateCaption();
+    // The dialogs reopen from the case just read; closing them takes nothing from
+    // their boxes, which still hold the case before.
+    window_.Profiles().DiscardAll();
     RecalculateOpened(c, window_.TableSet());
     window_.ShowCaseAndCalculate();
+    MarkUnchanged();
     return true;
 }
 
 void FileActions::OpenRecent(int n) {
+    if (!ConfirmDiscard()) return;
     Case& c = window_.CaseRecord();
     const std::string path = RecentItemPath(recent_, n);
     const std::string folder = RecentFolder(path);
@@ -86,32 +99,31 @@ void FileActions::OpenRecent(int n) {
     if (!folder.empty()) c.AppPath = folder;
 }
 
-void FileActions::Save() {
+bool FileActions::Save() {
     Case& c = window_.CaseRecord();
     window_.Inputs().StoreTexts();
-    if (c.FileName != kNewFile) {
-        Write(c.FileName);
-        return;
-    }
+    if (c.FileName != kNewFile) return Write(c.FileName);
     const QString path = window_.IO().SavePath(ProjectDialog("*.velta", "*.velta", "", false));
-    if (path.isEmpty() || !Write(path.toStdString())) return;
+    if (path.isEmpty() || !Write(path.toStdString())) return false;
     SetAppPathToFolderOf(path);
     AddRecentOnSave(store_, c.FileName);
     RefreshRecentMenu();
+    return true;
 }
 
-void FileActions::SaveAs() {
+bool FileActions::SaveAs() {
     Case& c = window_.CaseRecord();
     window_.Inputs().StoreTexts();
     const QString path =
         window_.IO().SavePath(ProjectDialog("*.velta", QString::fromStdString(c.FileName), c.AppPath, true));
-    if (path.isEmpty()) return;
+    if (path.isEmpty()) return false;
     const std::string previous = c.FileName;
-    if (!Write(path.toStdString())) return;
+    if (!Write(path.toStdString())) return false;
     SetAppPathToFolderOf(path);
-    if (c.FileName == previous) return;
+    if (c.FileName == previous) return true;
     AddRecentOnSave(store_, c.FileName);
     RefreshRecentMenu();
+    return true;
 }
 
 // The engine may change the name (extension rule) and sets FileName on success.
@@ -121,8 +133,34 @@ bool FileActions::Write(std::string path) {
         window_.IO().Warn(QString::fromStdString(written.message));
         return false;
     }
-    window_.UpdateCaption();
+    MarkUnchanged();
     return true;
+}
+
+bool FileActions::HasUnsavedChanges() const { return ProjectFileText(window_.CaseRecord()) != savedText_; }
+
+bool FileActions::ConfirmDiscard() {
+    window_.Inputs().StoreTexts();
+    if (!HasUnsavedChanges()) return true;
+    switch (window_.IO().AskSaveChanges(QString::fromStdString(window_.CaseRecord().FileName))) {
+        case SaveAnswer::Save: return Save();
+        case SaveAnswer::Discard: return true;
+        case SaveAnswer::Cancel: break;
+    }
+    return false;
+}
+
+void FileActions::MarkUnchanged() {
+    savedText_ = ProjectFileText(window_.CaseRecord());
+    window_.UpdateCaption();
+}
+
+void FileActions::ShowAsNewCase() {
+    // As Open does: the dialogs reopen from the row's case.
+    window_.Profiles().DiscardAll();
+    window_.CaseRecord().FileName = kNewFile;
+    window_.ShowCaseAndCalculate();
+    MarkUnchanged();
 }
 
 // The next dialog starts where this one left the user: the chosen file's folder

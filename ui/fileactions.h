@@ -1,4 +1,5 @@
-// File menu commands: New, Open, Save, Save As and the recent files.
+// File menu commands: New, Open, Save, Save As and the recent files, and the
+// question before an edited case is replaced or dropped.
 #pragma once
 
 #include <QObject>
@@ -19,13 +20,26 @@ public:
 
     void New();
     void Open();
-    void Save();
-    void SaveAs();
+    // Save and Save As are false when nothing was written (cancelled or failed).
+    bool Save();
+    bool SaveAs();
     void OpenRecent(int n);
     // Reads a file and shows it calculated; false (after a message) when it could not be read.
     bool OpenFile(const QString& path);
     // The recent items of the File menu from the settings store.
     void RefreshRecentMenu();
+
+    // Whether the case differs from what was last opened or saved, by what its
+    // project file would hold.
+    bool HasUnsavedChanges() const;
+    // Before an edited case is replaced or dropped: "Save changes to ...?". True when
+    // the caller may go on (saved, discarded, or nothing to save).
+    bool ConfirmDiscard();
+    // The case as it stands now counts as saved.
+    void MarkUnchanged();
+    // A case loaded from elsewhere (a case-table row) is a new case, not the project
+    // file last opened, so that Save cannot write it over that file.
+    void ShowAsNewCase();
 
 private:
     bool Write(std::string path);
@@ -35,6 +49,7 @@ private:
     SettingsStore& store_;
     MainMenus menus_;
     RecentMenu recent_;
+    std::string savedText_;  // the project file of the case as last opened or saved
 };
 
 // The settings store on QSettings, in the section of the recent files.

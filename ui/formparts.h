@@ -22,8 +22,8 @@ inline QLabel* Caption(const QString& text, QWidget* parent) {
 
 inline QGridLayout* TightGrid(QWidget* owner) {
     auto* grid = new QGridLayout(owner);
-    grid->setContentsMargins(6, 2, 6, 4);
-    grid->setHorizontalSpacing(4);
+    grid->setContentsMargins(5, 2, 5, 4);
+    grid->setHorizontalSpacing(3);
     grid->setVerticalSpacing(2);
     return grid;
 }

@@ -2,6 +2,7 @@
 // condition and safety format, material grades, project name and identification.
 #include <QComboBox>
 #include <QGroupBox>
+#include <QHBoxLayout>
 #include <QRadioButton>
 #include <QRegularExpressionValidator>
 #include <QTabWidget>
@@ -56,49 +57,65 @@ QTabWidget* BuildCFactorTab(QWidget* parent) {
     return tabs;
 }
 
+// The options side by side above the two values, so that the long captions of
+// the values do not share a row with an option.
 QGroupBox* BuildLoadingCondition(QWidget* parent) {
     auto* frame = new QGroupBox("Loading condition / Safety Format", parent);
     frame->setObjectName("fr10");
     QGridLayout* grid = TightGrid(frame);
-    grid->addWidget(Option("opt_cond_a", "Cond. A (static)", frame), 0, 0);
-    grid->addWidget(Option("opt_cond_b", "Cond. B (comb.)", frame), 1, 0);
-    grid->addWidget(Option("opt_cond_c", "Cond. C (other)", frame), 2, 0);
-    grid->addWidget(Caption("Factor of Safety F.S. =", frame), 0, 1, Qt::AlignRight);
-    grid->addWidget(NumberBox("ifs", frame, 5), 0, 2);
-    grid->addWidget(Caption("(yield)", frame), 0, 3);
-    grid->addWidget(Caption("Max Allow Utiliz. Factor =", frame), 1, 1, Qt::AlignRight);
-    grid->addWidget(NumberBox("iufa", frame, 5), 1, 2);
-    grid->addWidget(Caption("(buckling)", frame), 1, 3);
-    grid->setColumnStretch(4, 1);
+    auto* options = new QHBoxLayout;
+    options->addWidget(Option("opt_cond_a", "Cond. A (static)", frame));
+    options->addWidget(Option("opt_cond_b", "Cond. B (comb.)", frame));
+    options->addWidget(Option("opt_cond_c", "Cond. C (other)", frame));
+    options->addStretch(1);
+    grid->addLayout(options, 0, 0, 1, 4);
+    grid->addWidget(Caption("Factor of Safety F.S. =", frame), 1, 0, Qt::AlignRight);
+    grid->addWidget(NumberBox("ifs", frame, 5), 1, 1);
+    grid->addWidget(Caption("(yield)", frame), 1, 2);
+    grid->addWidget(Caption("Max Allow Utiliz. Factor =", frame), 2, 0, Qt::AlignRight);
+    grid->addWidget(NumberBox("iufa", frame, 5), 2, 1);
+    grid->addWidget(Caption("(buckling)", frame), 2, 2);
+    grid->setColumnStretch(3, 1);
     return frame;
 }
 
 QComboBox* GradeList(const char* name, QWidget* parent) {
     auto* combo = new QComboBox(parent);
     combo->setObjectName(name);
-    combo->setMinimumContentsLength(6);
+    // As wide as its longest grade: a layout short of room may not cut "User defined".
+    combo->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    combo->setSizePolicy(QSizePolicy::Minimum, QSizePolicy::Fixed);
     return combo;
 }
 
+// A strength pair "Fyp= [ ] Fup= [ ]" on one row.
+QHBoxLayout* Strengths(const char* yieldCaption, const char* yieldBox, const char* tensileCaption,
+                       const char* tensileBox, QWidget* parent) {
+    auto* row = new QHBoxLayout;
+    row->addWidget(Caption(yieldCaption, parent));
+    row->addWidget(NumberBox(yieldBox, parent, 5));
+    row->addSpacing(6);
+    row->addWidget(Caption(tensileCaption, parent));
+    row->addWidget(NumberBox(tensileBox, parent, 5));
+    row->addStretch(1);
+    return row;
+}
+
+// Each grade list on a row of its own, as wide as its longest grade name, with its
+// strengths below it.
 QGroupBox* BuildMaterial(QWidget* parent) {
     auto* frame = new QGroupBox("Material / MPa", parent);
     frame->setObjectName("fr11");
     QGridLayout* grid = TightGrid(frame);
     grid->addWidget(Caption("Plate/Girder:", frame), 0, 0);
-    grid->addWidget(GradeList("cbofyp", frame), 0, 1);
-    grid->addWidget(Caption("Fyp=", frame), 0, 2, Qt::AlignRight);
-    grid->addWidget(NumberBox("ifyp", frame, 5), 0, 3);
-    grid->addWidget(Caption("Fup=", frame), 0, 4, Qt::AlignRight);
-    grid->addWidget(NumberBox("ifup", frame, 5), 0, 5);
-    grid->addWidget(Caption("Stiffener:", frame), 1, 0);
-    grid->addWidget(GradeList("cbofys", frame), 1, 1);
-    grid->addWidget(Caption("Fys=", frame), 1, 2, Qt::AlignRight);
-    grid->addWidget(NumberBox("ifys", frame, 5), 1, 3);
-    grid->addWidget(Caption("Fus=", frame), 1, 4, Qt::AlignRight);
-    grid->addWidget(NumberBox("ifus", frame, 5), 1, 5);
-    grid->addWidget(Caption("Youngs modulus E:", frame), 2, 0);
-    grid->addWidget(NumberBox("ie", frame, 8), 2, 1);
-    grid->setColumnStretch(6, 1);
+    grid->addWidget(GradeList("cbofyp", frame), 0, 1, Qt::AlignLeft);
+    grid->addLayout(Strengths("Fyp=", "ifyp", "Fup=", "ifup", frame), 1, 1);
+    grid->addWidget(Caption("Stiffener:", frame), 2, 0);
+    grid->addWidget(GradeList("cbofys", frame), 2, 1, Qt::AlignLeft);
+    grid->addLayout(Strengths("Fys=", "ifys", "Fus=", "ifus", frame), 3, 1);
+    grid->addWidget(Caption("Youngs modulus E:", frame), 4, 0);
+    grid->addWidget(NumberBox("ie", frame, 8), 4, 1, Qt::AlignLeft);
+    grid->setColumnStretch(1, 1);
     return frame;
 }
 

@@ -73,6 +73,7 @@ QGroupBox* BuildStresses(QWidget* parent) {
     Control<InputBox>(*frame, "ip1").setToolTip("(Positive on plate side; 0.10 MPa is about 10 water pressure)");
     Control<InputBox>(*frame, "ips").setToolTip("(Positive on stiffener side; 0.10 MPa is about 10 water pressure)");
     grid->setColumnStretch(4, 1);
+    grid->setRowStretch(grid->rowCount(), 1);  // a frame taller than its rows keeps them together
     return frame;
 }
 
@@ -82,16 +83,17 @@ QGroupBox* BuildCheckMode(QWidget* parent) {
     const std::pair<const char*, const char*> modes[] = {{"optbuckling1", "Buckling "},
                                                          {"optbuckling2", "Scantling / Yield "},
                                                          {"optBuckling3", "Buckling / Scantling /  Yield"}};
-    int cell = 0;
+    // One column: the frame is as narrow as its longest caption.
+    int row = 0;
     for (const auto& [name, text] : modes) {
         auto* option = new QRadioButton(text, frame);
         option->setObjectName(name);
-        grid->addWidget(option, cell % 2, cell / 2);
-        ++cell;
+        grid->addWidget(option, row++, 0);
     }
     auto* deform = new QCheckBox("- Include deformation", frame);
     deform->setObjectName("def_chbox");
-    grid->addWidget(deform, 1, 1);
+    grid->addWidget(deform, row, 0);
+    grid->setRowStretch(grid->rowCount(), 1);
     return frame;
 }
 
@@ -117,7 +119,7 @@ void ProfileRow(QGridLayout* grid, int row, const QString& caption, const char* 
     grid->addWidget(text, row, 1);
     auto* picture = new QToolButton(parent);
     picture->setObjectName(button);
-    picture->setEnabled(false);  // the profile dialogs it opens are not there yet
+    picture->setIconSize(QSize(24, 24));
     grid->addWidget(picture, row, 2);
 }
 

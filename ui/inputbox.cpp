@@ -29,10 +29,12 @@ void InputBox::focusInEvent(QFocusEvent* e) {
 
 void InputBox::focusOutEvent(QFocusEvent* e) {
     QLineEdit::focusOutEvent(e);
+    // White whatever took the focus: a box whose window loses the focus to a message
+    // may never hear of it again, when the window later hands its focus to another box.
+    SetBackground(Qt::white);
     // Opening a menu or a message box is not leaving the box: the value is stored
     // when the user really moves on, so a message never triggers another one.
     if (e->reason() == Qt::ActiveWindowFocusReason || e->reason() == Qt::PopupFocusReason) return;
-    SetBackground(Qt::white);
     emit left();
 }
 

@@ -12,6 +12,8 @@
 #include <QRadioButton>
 #include <QTabWidget>
 
+#include <algorithm>
+
 #include "core/numformat.h"
 #include "core/parse.h"
 #include "profiles/materials.h"
@@ -122,7 +124,16 @@ void InputController::WarnAndReturn(const QString& text, QWidget& box) {
     returningFocus_ = false;
 }
 
+// Every activation of a window recalculates; showing the same modal warning again
+// on each one would trap the user in a loop of message boxes.
 void InputController::Warn(std::string_view text, std::string_view focusBox) {
+    const std::array<double, 4> spans{c_.s1, c_.s2, c_.L1, c_.L2};
+    if (spans != warnedSpans_) {
+        warnedSpans_ = spans;
+        warnedTexts_.clear();
+    }
+    if (std::find(warnedTexts_.begin(), warnedTexts_.end(), text) != warnedTexts_.end()) return;
+    warnedTexts_.emplace_back(text);
     returningFocus_ = true;
     io_.Warn(Q(text));
     FocusControl(focusBox);

@@ -5,8 +5,11 @@
 
 #include <QObject>
 
+#include <array>
 #include <functional>
+#include <string>
 #include <string_view>
+#include <vector>
 
 #include "core/case.h"
 #include "profiles/tables.h"
@@ -35,7 +38,8 @@ public:
     void StoreTexts();
     void FocusControl(std::string_view name);
 
-    // Span warnings of the calculation: a modal box, then the focus to the box.
+    // Span warnings of the calculation: a modal box, then the focus to the box. A
+    // warning already shown for the present spacings and spans is not shown again.
     void Warn(std::string_view text, std::string_view focusBox) override;
 
 private:
@@ -60,7 +64,9 @@ private:
     const Tables& tables_;
     UserIO& io_;
     std::function<void()> recalc_;
-    bool returningFocus_ = false;  // the window itself is moving the focus back
+    bool returningFocus_ = false;           // the window itself is moving the focus back
+    std::array<double, 4> warnedSpans_{};   // s1, s2, L1, L2 of the warnings shown
+    std::vector<std::string> warnedTexts_;  // shown for those spans
 };
 
 }  // namespace veltar

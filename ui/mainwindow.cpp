@@ -2,7 +2,7 @@
 // (first show, resizing, the right-button pop-up).
 #include "ui/mainwindow.h"
 
-#include <QDir>
+#include <QCloseEvent>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLocale>
@@ -18,7 +18,10 @@
 #include "files/datatables.h"
 #include "run/calculate.h"
 #include "ui/arrangement.h"
+#include "ui/boxtips.h"
 #include "ui/control.h"
+#include "ui/database/databasecommands.h"
+#include "ui/dialogs/profiledialogs.h"
 #include "ui/fileactions.h"
 #include "ui/forms.h"
 #include "ui/help/helpcommands.h"
@@ -26,6 +29,9 @@
 #include "ui/panelview.h"
 #include "ui/printactions.h"
 #include "ui/resultlist.h"
+#include "ui/startfolder.h"
+#include "ui/statusline.h"
+#include "ui/tools/toolcommands.h"
 #include "ui/userio.h"
 
 namespace veltar {
@@ -44,8 +50,11 @@ MainWindow::MainWindow(UserIO* io, SettingsStore& settings, const QString& exeDi
     inputs_ = new InputController(*canvas_, case_, tables_, *io_, [this] { Recalculate(); });
     files_ = new FileActions(*this, settings, menus_);
     prints_ = new PrintActions(*this, menus_, FindDataDir(exeDir.toStdString()));
+    profiles_ = new ProfileDialogs(*this);
     new HelpCommands(*this, *io_, QString::fromStdString(FindDataDir(exeDir.toStdString())));
+    new ToolCommands(*this);
     StartUp(exeDir);
+    new DatabaseCommands(*this);
 }
 
 MainWindow::~MainWindow() = default;
@@ -60,13 +69,16 @@ void MainWindow::BuildWindow() {
     BuildGeometryStresses(canvas_, figure_);
     BuildResult(canvas_);
     list_ = &Control<QTreeWidget>(*canvas_, "ListView1");
+    KeepUserWidths(*list_);
+    SetBoxTips(*canvas_);
+    status_ = std::make_unique<StatusLine>(*this);
     canvas_->installEventFilter(this);
     for (QWidget* w : canvas_->findChildren<QWidget*>()) w->installEventFilter(this);
 }
 
 void MainWindow::StartUp(const QString& exeDir) {
     case_.DecSep = DetectDecimalPoint(QLocale::system().toString(1.1, 'f', 1).toStdString());
-    case_.AppPath = QDir::toNativeSeparators(exeDir).toStdString();
+    case_.AppPath = FirstDialogFolder(exeDir).toStdString();
     NewCase(case_);
     const Status read = ReadProgramTables(exeDir.toStdString(), tables_);
     tablesRead_ = read.ok;
@@ -74,7 +86,8 @@ void MainWindow::StartUp(const QString& exeDir) {
     if (tablesRead_) PrepareStartupCase(case_, tables_);
     inputs_->FillGradeLists();
     inputs_->ShowCase();
-    UpdateCaption();
+    files_->MarkUnchanged();
+    canvas_->setMinimumSize(MinimumCanvasSize(*canvas_));
     SizeForScreen();
     files_->RefreshRecentMenu();
 }
@@ -86,7 +99,10 @@ void MainWindow::SizeForScreen() {
     resize(int(std::lround(1024 * dpiX / 96)), int(std::lround(0.95 * 768 * dpiY / 96)));
 }
 
-void MainWindow::UpdateCaption() { setWindowTitle("VELTAR: " + QString::fromStdString(case_.FileName)); }
+void MainWindow::UpdateCaption() {
+    const QString edited = files_ && files_->HasUnsavedChanges() ? "*" : "";
+    setWindowTitle("VELTAR: " + QString::fromStdString(case_.FileName) + edited);
+}
 
 void MainWindow::Recalculate() {
     if (!tablesRead_) return;
@@ -105,6 +121,7 @@ void MainWindow::Recalculate() {
     running_ = false;
     calculated_ = true;
     ShowResults();
+    UpdateCaption();
 }
 
 void MainWindow::ShowCaseAndCalculate() {
@@ -121,6 +138,10 @@ void MainWindow::ShowResults() {
     Control<QLabel>(*canvas_, "girdprof").setText(QString::fromStdString(case_.girdprof));
     inputs_->ShowAfterRun();
     figure_->update();
+    status_->Show(case_);
+    // New profile texts may need more room.
+    canvas_->setMinimumSize(MinimumCanvasSize(*canvas_));
+    profiles_->ShowAfterRun();
 }
 
 void MainWindow::showEvent(QShowEvent* e) {
@@ -129,6 +150,14 @@ void MainWindow::showEvent(QShowEvent* e) {
         QTimer::singleShot(0, this, [this] {
             if (!calculated_) Recalculate();
         });
+}
+
+// Exit and the window's close button drop the case: an edited one is offered for saving.
+void MainWindow::closeEvent(QCloseEvent* e) {
+    if (files_->ConfirmDiscard())
+        QMainWindow::closeEvent(e);
+    else
+        e->ignore();
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* e) {

@@ -17,7 +17,9 @@ class FileActions;
 class InputController;
 class PanelView;
 class PrintActions;
+class ProfileDialogs;
 class SettingsStore;
+class StatusLine;
 class UserIO;
 
 class MainWindow : public QMainWindow {
@@ -34,16 +36,20 @@ public:
     InputController& Inputs() { return *inputs_; }
     FileActions& Files() { return *files_; }
     PrintActions& Prints() { return *prints_; }
+    ProfileDialogs& Profiles() { return *profiles_; }
 
     // Calculate and show the results; skipped while the data tables are missing.
     void Recalculate();
     // After New or Open: the case into the controls, then a calculation.
     void ShowCaseAndCalculate();
+    // "VELTAR: " and the file name, with "*" while the case has unsaved changes.
     void UpdateCaption();
     bool HasCalculated() const { return calculated_; }
+    bool TablesRead() const { return tablesRead_; }
 
 protected:
     void showEvent(QShowEvent* e) override;
+    void closeEvent(QCloseEvent* e) override;
     bool eventFilter(QObject* watched, QEvent* e) override;
 
 private:
@@ -64,6 +70,8 @@ private:
     InputController* inputs_ = nullptr;
     FileActions* files_ = nullptr;
     PrintActions* prints_ = nullptr;
+    ProfileDialogs* profiles_ = nullptr;
+    std::unique_ptr<StatusLine> status_;
     bool running_ = false;
     bool rerun_ = false;
     bool calculated_ = false;

@@ -5,6 +5,8 @@
 #include <QMainWindow>
 #include <QMenuBar>
 
+#include "profiles/kinds.h"
+
 namespace veltar {
 namespace {
 
@@ -59,15 +61,9 @@ void BuildFile(QMenuBar* bar, MainMenus& m) {
 void BuildProfile(QMenuBar* bar, MainMenus& m) {
     m.profile = Submenu(bar, "mnuProfile", "Profile");
     QMenu* stiff = Submenu(m.profile, "mnustiff", "Stiffener profile");
-    const std::pair<const char*, const char*> kinds[] = {
-        {"mnustiffl", "&L-table"},    {"mnustifflb", "L-built-up"},    {"mnustifft", "&T-table"},
-        {"mnustifftb", "T-built-up"}, {"mnustifff", "&Flatbar-table"}, {"mnustifffb", "Flatbar-built-up"},
-        {"mnustiffhp", "&BF-table"},  {"mnustiffrhs", "&RHS"},         {"mnustiffusp", "&Trapez-profile"},
-        {"mnustiffib", "I-built-up"}};
-    for (const auto& [name, caption] : kinds) Item(stiff, name, caption, false);
+    for (const StiffKindDef& kind : StiffKinds()) Item(stiff, kind.menuItem, kind.menuCaption);
     QMenu* girder = Submenu(m.profile, "mnuGirder", "Girder profile");
-    Item(girder, "mnugirdL", "L- Girder", false);
-    Item(girder, "mnugirdT", "T - Girder", false);
+    for (const GirderKindDef& kind : GirderKinds()) Item(girder, kind.menuItem, kind.menuCaption);
 }
 
 void BuildOthers(QMenuBar* bar, MainMenus& m) {
@@ -76,6 +72,9 @@ void BuildOthers(QMenuBar* bar, MainMenus& m) {
     QMenu* print = Submenu(bar, "mnuprint", "Print");
     PrintItems(print, &m.print[3], "mnuprintbuckling1", "Buckling ", "mnuprintbuckling2", "Scantling/Yield ",
                "mnuprintScantling1");
+    QMenu* tools = Submenu(bar, "mnutools", "Tools");
+    Item(tools, "mnusweep", "Sweep...", false);
+    Item(tools, "mnudesign", "Design search...", false);
     QMenu* help = Submenu(bar, "mnuhelp", "Help");
     Item(help, "mnuhelpcont", "&Contents", false);
     Item(help, "mnuhelpsearch", "&Search for Help On . . . ", false);

@@ -1,5 +1,6 @@
-// The menu bar of the main window: the whole tree with its captions; items whose
-// windows are not there yet are present and disabled.
+// The menu bar of the main window: the whole tree with its captions. An item whose
+// job a command object does (help, database, tools) is created disabled and enabled
+// by that object when it wires the item, so no item is ever live without its job.
 #pragma once
 
 #include <array>

@@ -17,6 +17,12 @@ PanelView::PanelView(const Case& c, QWidget* parent) : QWidget(parent), case_(c)
     setPalette(pal);
 }
 
+void PanelView::SetPreferredSize(QSize size) {
+    if (size == preferred_) return;
+    preferred_ = size;
+    updateGeometry();
+}
+
 void PanelView::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     const double scale = std::min(width() / kPanelFigureWidth, height() / kPanelFigureHeight);

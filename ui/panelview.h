@@ -11,11 +11,18 @@ class PanelView : public QWidget {
 public:
     explicit PanelView(const Case& c, QWidget* parent = nullptr);
 
+    // The size the window's arrangement gives the figure; a layout may shrink it
+    // to a small minimum, so that the figure never decides how narrow its frame can be.
+    void SetPreferredSize(QSize size);
+    QSize sizeHint() const override { return preferred_; }
+    QSize minimumSizeHint() const override { return {48, 32}; }
+
 protected:
     void paintEvent(QPaintEvent* e) override;
 
 private:
     const Case& case_;
+    QSize preferred_{320, 208};
 };
 
 }  // namespace veltar

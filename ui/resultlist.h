@@ -9,11 +9,15 @@ class QTreeWidget;
 
 namespace veltar {
 
-// Clears the list, sets the three columns from its width (0.7, 0.1, 0.15) and
-// appends the rows: headings bold, usage factors bold in their palette colour.
+// Clears the list, fits the columns (FitColumns) and appends the rows: headings bold,
+// usage factors bold in their palette colour, each row's whole text as its tooltip.
 void ShowRows(QTreeWidget& list, const std::vector<ListRow>& rows);
 
-// The column widths from the list's present width.
+// Once: a column the user widens or narrows keeps that width from then on.
+void KeepUserWidths(QTreeWidget& list);
+
+// The column widths from the list's present width (0.7, 0.1, 0.15), unless the
+// user has set them.
 void FitColumns(QTreeWidget& list);
 
 }  // namespace veltar

@@ -8,8 +8,8 @@
 
 #include <cstdio>
 
-#include "ui/fileactions.h"
 #include "ui/mainwindow.h"
+#include "ui/startfile.h"
 #include "ui/windowregistry.h"
 
 namespace veltar {
@@ -20,7 +20,7 @@ bool SaveScreenshot(MainWindow& window, const QString& out, const QString& file,
     waited.start();
     while (!window.HasCalculated() && waited.elapsed() < 5000)
         QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
-    if (!file.isEmpty() && !window.Files().OpenFile(file)) return false;
+    if (!file.isEmpty() && !OpenStartFile(window, file)) return false;
     QCoreApplication::processEvents();
     QWidget* shown = &window;
     if (!named.isEmpty()) {

@@ -7,7 +7,7 @@ namespace veltar {
 
 class MainWindow;
 
-// Shows the window, opens `file` when given, waits for the first calculation and
+// Shows the window, opens `file` when given (a case table in the database window), waits for the first calculation and
 // saves the window's picture, or that of the named window opened over it
 // (windowregistry.h); returns false (with a note on stderr) on failure.
 bool SaveScreenshot(MainWindow& window, const QString& out, const QString& file, const QString& named = {});

@@ -5,13 +5,21 @@
 #include <QElapsedTimer>
 #include <QHelpContentModel>
 #include <QHelpEngine>
+#include <QPointer>
 
 #include <functional>
 
+#include "ui/control.h"
+#include "ui/database/databasecommands.h"
+#include "ui/database/databasewindow.h"
+#include "ui/dialogs/profiledialogs.h"
 #include "ui/help/aboutwindow.h"
 #include "ui/help/helpcommands.h"
 #include "ui/help/helpwindow.h"
 #include "ui/mainwindow.h"
+#include "ui/tools/designwindow.h"
+#include "ui/tools/sweepwindow.h"
+#include "ui/tools/toolcommands.h"
 
 namespace veltar {
 namespace {
@@ -38,14 +46,42 @@ QWidget* OpenHelp(MainWindow& main) {
 
 QWidget* OpenAbout(MainWindow& main) { return Commands(main).About(); }
 
+// The window as it stands: with the table of the command line when one was given.
+QWidget* OpenDatabase(MainWindow& main) {
+    QWidget* window = Control<DatabaseCommands>(main, "databaseCommands").Open();
+    WaitFor([window] { return window->isVisible(); });
+    return window;
+}
+
+// A profile dialog opened from its menu item, once its activation has shown the case.
+QWidget* OpenProfileDialog(MainWindow& main, const QString& name) {
+    QPointer<ProfileDialog> dialog = main.Profiles().OpenFromMenu(name);
+    WaitFor([&dialog] { return !dialog || dialog->HasActivated(); });
+    return dialog;
+}
+
+ToolCommands& Tools(MainWindow& main) { return *main.findChild<ToolCommands*>("toolCommands"); }
+
+QWidget* OpenSweep(MainWindow& main) {
+    SweepWindow* sweep = Tools(main).Sweep();
+    WaitFor([] { return false; }, 300);  // lets the chart lay itself out
+    return sweep;
+}
+
+QWidget* OpenDesign(MainWindow& main) {
+    DesignWindow* design = Tools(main).DesignSearch();
+    design->Search();
+    WaitFor([] { return false; }, 300);
+    return design;
+}
+
 struct NamedWindow {
     const char* name;
     QWidget* (*open)(MainWindow&);
 };
 
 constexpr NamedWindow kWindows[] = {
-    {"help", OpenHelp},
-    {"about", OpenAbout},
+    {"help", OpenHelp}, {"about", OpenAbout}, {"database", OpenDatabase}, {"sweep", OpenSweep}, {"design", OpenDesign},
 };
 
 }  // namespace
@@ -57,6 +93,11 @@ QWidget* OpenNamedWindow(const QString& name, MainWindow& main, QString& error) 
         if (!window) error = "the window " + name + " did not open";
         return window;
     }
+    if (DialogNamed(name.toStdString())) {
+        QWidget* dialog = OpenProfileDialog(main, name);
+        if (!dialog) error = "the window " + name + " did not open";
+        return dialog;
+    }
     error = "no window named " + name + " (" + NamedWindows().join(", ") + ")";
     return nullptr;
 }
@@ -64,6 +105,7 @@ QWidget* OpenNamedWindow(const QString& name, MainWindow& main, QString& error) 
 QStringList NamedWindows() {
     QStringList names;
     for (const NamedWindow& w : kWindows) names << w.name;
+    for (const DialogDef& d : ProfileDialogDefs()) names << d.Name();
     return names;
 }
 

@@ -1,5 +1,6 @@
 // The windows besides the main window that "veltar --screenshot OUT.png --window NAME"
-// renders, by name. A window joins with one line in the table of windowregistry.cpp.
+// renders, by name. A window joins with one line in the table of windowregistry.cpp;
+// the profile dialogs join by their object names, opened from their menu items.
 #pragma once
 
 #include <QString>

@@ -76,6 +76,30 @@ TEST_F(ProjectFile, EachValueInItsOwnPrecision) {
     for (const auto& [line, value] : expected) EXPECT_EQ(lines[line - 1], value) << "line " << line;
 }
 
+// The unsaved-changes mark compares these texts: only what the file holds counts.
+TEST_F(ProjectFile, FileTextChangesWithWhatTheFileHolds) {
+    Case c;
+    const std::string base = ProjectFileText(c);
+    EXPECT_EQ(base, Join(LinesOf(c)));
+    const struct {
+        const char* what;
+        void (*change)(Case&);
+        bool differs;
+    } cases[] = {
+        {"typed plate thickness", [](Case& c) { c.t = Real(18.0f); }, true},
+        {"the same value typed", [](Case& c) { c.t = Real(20.0f); }, false},
+        {"identification", [](Case& c) { c.Ident = "F40-B"; }, true},
+        {"check mode (not in the file)", [](Case& c) { c.CheckMode = 3; }, false},
+        {"a result", [](Case& c) { c.UFpb = 2; }, false},
+        {"a value that can't be written", [](Case& c) { c.s1 = Real(std::numeric_limits<double>::quiet_NaN()); }, true},
+    };
+    for (const auto& k : cases) {
+        Case d;
+        k.change(d);
+        EXPECT_EQ(ProjectFileText(d) != base, k.differs) << k.what;
+    }
+}
+
 TEST_F(ProjectFile, KvtAndHlmFilesAreSavedAsKvrt) {
     // Every ".kvt" in the name; ".hlm" only without ".kvt"; folders keep their names.
     fs::create_directories(dir_ / "proj.kvt"), fs::create_directories(dir_ / "x.hlm.d");

@@ -1,4 +1,6 @@
 // The panel figure: which diagrams appear for which loads, and where they point.
+#include <QFontMetricsF>
+#include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
 #include <QTest>
@@ -32,6 +34,7 @@ class FigureTest : public QObject {
     Q_OBJECT
 private slots:
     void diagramsFollowTheLoads();
+    void labelsClearOfTheDrawingAndInsideThePicture();
 };
 
 // Pixel counts in areas of the figure for a few loads: at least `min` pixels of
@@ -84,6 +87,54 @@ void FigureTest::diagramsFollowTheLoads() {
         p.end();
         const int n = Count(image, r.ch, r.area);
         QVERIFY2(r.min == 0 ? n == 0 : n >= r.min, qPrintable(QString("row %1: %2 pixels").arg(&r - rows).arg(n)));
+    }
+}
+
+// For loads of either sign: the drawing stays inside the figure's extent, and no
+// line, box or arrow passes through a label's letters, which stay inside it too.
+void FigureTest::labelsClearOfTheDrawingAndInsideThePicture() {
+    struct Loads {
+        double sigxA, sigxB, sigyA, sigyC, p;
+    };
+    const Loads loads[] = {
+        {-100, -100, -30, -30, 0.03}, {100, 50, 30, 60, -0.03}, {-100, 100, 30, -30, 0.2}, {0, 0, 0, 0, 0}};
+    constexpr double kMargin = 10;  // figure units of white around the figure's extent
+    const QRectF extent(kMargin * kScale, kMargin * kScale, kPanelFigureWidth * kScale, kPanelFigureHeight * kScale);
+    const QFontMetricsF metrics(PanelLabelFont(QGuiApplication::font(), kScale));
+    for (const Loads& l : loads) {
+        Case c;
+        c.SigxA = l.sigxA;
+        c.SigxB = float(l.sigxB);
+        c.SigyA = l.sigyA;
+        c.SigyC = float(l.sigyC);
+        c.p = l.p;
+        const int side = int((2 * kMargin + kPanelFigureWidth) * kScale);
+        QImage image(side, side, QImage::Format_RGB32);
+        image.fill(Qt::white);
+        QPainter p(&image);
+        p.scale(kScale, kScale);
+        DrawPanelDrawing(p, kMargin, kMargin, c);
+        p.end();
+        const QString loadsText = QString("loads %1").arg(&l - loads);
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x)
+                if (image.pixel(x, y) != qRgb(255, 255, 255) && !extent.contains(x, y))
+                    QFAIL(qPrintable(QString("%1: drawing at %2, %3 outside the figure").arg(loadsText).arg(x).arg(y)));
+        for (const PanelLabel& label : PanelLabels(c)) {
+            const QRectF ink =
+                metrics.tightBoundingRect(label.text)
+                    .translated((kMargin + label.x) * kScale, (kMargin + label.y) * kScale + metrics.ascent());
+            QVERIFY2(extent.contains(ink), qPrintable(loadsText + ": " + label.text + " passes the figure's edge"));
+            int crossed = 0;
+            for (int y = int(ink.top()); y <= int(ink.bottom()); ++y)
+                for (int x = int(ink.left()); x <= int(ink.right()); ++x)
+                    if (image.pixel(x, y) != qRgb(255, 255, 255) && image.pixel(x, y) != qRgb(192, 192, 192))
+                        ++crossed;  // the plating's grey is a background, not a line
+            QVERIFY2(crossed == 0, qPrintable(QString("%1: %2 pixels of the drawing in the label %3")
+                                                  .arg(loadsText)
+                                                  .arg(crossed)
+                                                  .arg(label.text)));
+        }
     }
 }
 

@@ -25,11 +25,38 @@ public:
         (void)QTest::qWaitForWindowActive(&box);
         QCoreApplication::processEvents();
     }
-    QString OpenPath(const FileDialogSettings&) override { return nextPath; }
-    QString SavePath(const FileDialogSettings&) override { return nextPath; }
+    QString OpenPath(const FileDialogSettings& def) override {
+        dialogs << def;
+        return nextPath;
+    }
+    QString SavePath(const FileDialogSettings& def) override {
+        dialogs << def;
+        return nextPath;
+    }
+    SaveAnswer AskSaveChanges(const QString& name) override {
+        questions << name;
+        return saveAnswer;
+    }
+    // Cancels once `cancelAt` steps are done (never when negative).
+    std::unique_ptr<Progress> StartProgress(const QString&, int total) override {
+        progressTotals << total;
+        return std::make_unique<StoppingProgress>(cancelAt);
+    }
     QStringList warnings;
     QString nextPath;  // the dialog's answer; empty is Cancel
     bool modal = false;
+    QList<FileDialogSettings> dialogs;
+    QStringList questions;  // the file names of "Save changes to ...?"
+    SaveAnswer saveAnswer = SaveAnswer::Discard;
+    QList<int> progressTotals;
+    int cancelAt = -1;
+
+private:
+    struct StoppingProgress : Progress {
+        explicit StoppingProgress(int at) : at(at) {}
+        bool Step(int done) override { return at < 0 || done < at; }
+        int at;
+    };
 };
 
 struct WindowFixture {
