@@ -46,8 +46,12 @@ TEST_F(ShippedTables, RowsItemTextsAndRowSearches) {
     EXPECT_EQ(FindBulbTableRow(tables, 200, 9.5), -1);
     EXPECT_EQ(FindBulbTableRow(tables, 1e300, 9), -1);  // beyond the float range, no match
     tables.L.row[0] = tables.L.row[1] = tables.L.row[2] = {200, 90, 5.3f, 8};
-    tables.L.count = 1;                                 // row 2 was not read
-    EXPECT_EQ(FindLTableRow(tables, 200, 90, 5.3), 1);  // the last match; the double 5.3 finds the float 5.3
+    tables.L.row[3] = {200, 90, 5.3f, 10};
+    tables.L.count = 1;                                    // rows 2 and 3 were not read
+    EXPECT_EQ(FindLTableRow(tables, 200, 90, 5.3, 8), 1);  // the last match; the double 5.3 finds the float 5.3
+    tables.L.count = 3;
+    EXPECT_EQ(FindLTableRow(tables, 200, 90, 5.3, 8), 2) << "the row with the tf asked for";
+    EXPECT_EQ(FindLTableRow(tables, 200, 90, 5.3, 12), 3) << "else the last of H, B and tw";
 }
 
 TEST_F(ShippedTables, MaterialGradesAndFactorQ) {

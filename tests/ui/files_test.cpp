@@ -1,6 +1,7 @@
 // New, Open, Save, Save As and the recent files through the main window, the
 // start-up without tables and the screenshot.
 #include <QAction>
+#include <QFile>
 #include <QImage>
 #include <QRadioButton>
 #include <QTreeWidget>
@@ -36,6 +37,7 @@ private slots:
     void saveThenOpenRoundTrip();
     void newAfterEditsRestoresDefaults();
     void cancelAndMissingFile();
+    void refusedFilesAreNamedSafely();
     void recentList();
     void missingTablesKeepWindowUsable();
     void screenshotIsWritten();
@@ -102,6 +104,25 @@ void FilesTest::cancelAndMissingFile() {
     QCOMPARE(f.Text("it"), QString("18.0"));
     QCOMPARE(f.window->windowTitle(), QString("VELTAR: New File*"));  // still the edited case
     QVERIFY(Stored(f).isEmpty());
+}
+
+// The message box quotes a file as the command line does, control bytes escaped; a
+// read-only file is not replaced and the window keeps its file.
+void FilesTest::refusedFilesAreNamedSafely() {
+    WindowFixture f;
+    const QString escapes = QString(VELTAR_FIXTURES) + "/regressions/terminal-escapes-in-first-line.velta";
+    f.Open(escapes);
+    QCOMPARE(f.io.warnings,
+             QStringList{escapes + ", line 1: not a project file version: \"\\x1b[2J\\x1b[31mOWNED\\x07\""});
+    const QString kept = f.Path("kept.velta");
+    f.SaveAs(kept);
+    QFile(kept).setPermissions(QFileDevice::ReadOwner | QFileDevice::ReadGroup | QFileDevice::ReadOther);
+    f.Type("it", "18");
+    f.window->Files().Save();
+    QCOMPARE(f.io.warnings.last(), "can't save file - " + kept + ": the file is read-only");
+    f.window->Files().New();
+    f.Open(kept);
+    QCOMPARE(f.Text("it"), QString("20.0"));
 }
 
 // Save As and Open put a file on top, Save As even when it is listed already, Open
