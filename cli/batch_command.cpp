@@ -9,6 +9,7 @@
 
 #include "cli/args.h"
 #include "cli/common.h"
+#include "core/excerpt.h"
 #include "files/casedb.h"
 #include "files/resulttable.h"
 #include "run/batch.h"
@@ -37,14 +38,14 @@ std::string ParseBatchOptions(int argc, char** argv, BatchOptions& o) {
 }
 
 int FileError(const std::string& message) {
-    std::fprintf(stderr, "veltar-cli: %s\n", message.c_str());
+    std::fprintf(stderr, "veltar-cli: %s\n", Printable(message).c_str());
     return kExitFileError;
 }
 
 void ListFaults(const std::string& table, const ResultReport& report) {
     for (const FaultedRow& f : report.faulted)
-        std::fprintf(stderr, "veltar-cli: %s: line %d (%s): %s\n", table.c_str(), f.line, f.Ident.c_str(),
-                     f.fault.c_str());
+        std::fprintf(stderr, "veltar-cli: %s: line %d (%s): %s\n", Printable(table).c_str(), f.line,
+                     Printable(f.Ident).c_str(), f.fault.c_str());
 }
 
 }  // namespace
@@ -58,13 +59,14 @@ int RunBatch(int argc, char** argv) {
     BatchOptions o;
     if (const std::string problem = ParseBatchOptions(argc, argv, o); !problem.empty())
         return UsageError(problem, kBatchUsage);
+    const std::string output = o.output.empty() ? ResultPath(o.input) : o.output;
+    if (Status s = CheckResultPath(o.input, output); !s) return FileError(s.message);
     Tables tables;
     if (Status s = LoadTables(o.dataDir, tables); !s) return FileError(s.message);
     CaseDatabase db;
     std::vector<std::string> warnings;
     if (Status s = ReadCaseDatabase(o.input, tables, 0, db, warnings); !s) return FileError(s.message);
-    for (const std::string& w : warnings) std::fprintf(stderr, "veltar-cli: warning: %s\n", w.c_str());
-    const std::string output = o.output.empty() ? ResultPath(o.input) : o.output;
+    for (const std::string& w : warnings) std::fprintf(stderr, "veltar-cli: warning: %s\n", Printable(w).c_str());
     Case c;
     ResultReport report;
     if (Status s = WriteResultTable(output, c, tables, db, 0, report); !s) return FileError(s.message);

@@ -213,8 +213,21 @@ bool PutFixedDirect(NumberText& t, T ax, const NumMask& k, char sep, int signifi
     return true;
 }
 
+// No digits describe these; the checks report a fault before one reaches a result,
+// so the text only has to be defined and plain.
+template <typename T>
+const char* NonFiniteText(T x) {
+    if (std::isnan(x)) return "NaN";
+    return x > 0 ? "Inf" : "-Inf";
+}
+
 template <typename T>
 void AppendMasked(std::string& out, T x, const NumMask& k, char sep, int significant) {
+    if (!std::isfinite(x)) {
+        out += NonFiniteText(x);
+        out += k.suffix;
+        return;
+    }
     NumberText t;
     if (std::signbit(x) && x != 0) t.Put('-');
     if (PutFixedDirect(t, std::fabs(x), k, sep, significant)) {
@@ -235,6 +248,7 @@ template <typename T>
 std::string Plain(T x, char sep, int significant) {
     std::string out;
     if (x == 0) return "0";
+    if (!std::isfinite(x)) return NonFiniteText(x);
     if (std::signbit(x)) out += '-';
     const Digits g = DecimalDigits(std::fabs(x), significant);
     if (g.exp <= -5 || g.exp >= significant) {
