@@ -181,28 +181,41 @@ Status ReadRow(std::string_view text, const Tables& tables, int decSep, CaseRow&
 
 }  // namespace
 
+CaseTableReader::CaseTableReader(std::streambuf& in, std::string source, const Tables& tables, int decSep)
+    : lines_(in, kMaxLineLength), source_(std::move(source)), tables_(tables), decSep_(decSep) {}
+
+Status CaseTableReader::Next(CaseRow& row, bool& got) {
+    got = false;
+    const LineReader::Result read = lines_.Next(line_);
+    if (read == LineReader::Result::TooLong)
+        return Status::Error(source_ + ": line " + std::to_string(lines_.Number()) + " is longer than " +
+                             std::to_string(kMaxLineLength) + " characters");
+    if (read == LineReader::Result::End) {
+        warning_ = source_ + ": no \"End\" row; read to the end of the file";
+        return Status::Ok();
+    }
+    // Only blanks are trimmed: a leading TAB is an empty first cell.
+    const std::string_view text = Trim(line_, " ");
+    if (IsEndRow(text.substr(0, text.find('\t')))) return Status::Ok();
+    row = CaseRow{};
+    row.line = lines_.Number();
+    if (Status s = ReadRow(text, tables_, decSep_, row); !s) return Status::Error(source_ + ": " + s.message);
+    got = true;
+    return Status::Ok();
+}
+
 Status ParseCaseTable(std::istream& in, const std::string& source, const Tables& tables, int decSep, CaseDatabase& db,
                       std::vector<std::string>& warnings) {
     std::vector<CaseRow> rows;
-    std::string line;
-    LineReader lines(*in.rdbuf(), kMaxLineLength);
+    CaseTableReader reader(*in.rdbuf(), source, tables, decSep);
     for (;;) {
-        const LineReader::Result got = lines.Next(line);
-        if (got == LineReader::Result::TooLong)
-            return Status::Error(source + ": line " + std::to_string(lines.Number()) + " is longer than " +
-                                 std::to_string(kMaxLineLength) + " characters");
-        if (got == LineReader::Result::End) {
-            warnings.push_back(source + ": no \"End\" row; read to the end of the file");
-            break;
-        }
-        // Only blanks are trimmed: a leading TAB is an empty first cell.
-        const std::string_view text = Trim(line, " ");
-        if (IsEndRow(text.substr(0, text.find('\t')))) break;
         CaseRow row;
-        row.line = lines.Number();
-        if (Status s = ReadRow(text, tables, decSep, row); !s) return Status::Error(source + ": " + s.message);
+        bool got = false;
+        if (Status s = reader.Next(row, got); !s) return s;
+        if (!got) break;
         rows.push_back(std::move(row));
     }
+    if (!reader.Warning().empty()) warnings.push_back(reader.Warning());
     db.rows = std::move(rows);
     db.DbRow = 0;
     return Status::Ok();

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "core/case.h"
+#include "core/lines.h"
 #include "core/status.h"
 #include "profiles/tables.h"
 
@@ -43,6 +44,29 @@ struct CaseDatabase {
     int DbRow = 0;  // the row made the current case last
 
     int DbRowCount() const { return static_cast<int>(rows.size()); }
+};
+
+// The rows of a case table read one at a time, so that a table of any length runs
+// in the memory of one row. `source` names the input in messages.
+class CaseTableReader {
+public:
+    CaseTableReader(std::streambuf& in, std::string source, const Tables& tables, int decSep);
+
+    // The next row into `row`; `got` false at the "End" row or the end of the input.
+    // An error names the line and the cell; a line too long for any row is refused as
+    // soon as it passes the limit, before it is read whole.
+    Status Next(CaseRow& row, bool& got);
+
+    // After the last row: the warning about a table without an "End" row, or an empty text.
+    const std::string& Warning() const { return warning_; }
+
+private:
+    LineReader lines_;
+    std::string source_;
+    const Tables& tables_;
+    int decSep_;
+    std::string line_;
+    std::string warning_;
 };
 
 // Reads the rows of a case table up to its "End" row. `source` names the input in

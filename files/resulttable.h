@@ -16,6 +16,11 @@ namespace veltar {
 // appended when it has none.
 std::string ResultPath(const std::string& casePath);
 
+// Refuses a result path that is the case table itself under any name (a table named
+// "*.velto", an output path naming the input, a link to it), so that a run never
+// replaces its own input; the message names both paths.
+Status CheckResultPath(const std::string& casePath, const std::string& resultPath);
+
 // The header line, 44 TAB-separated captions, without its line end.
 std::string ResultHeader();
 
