@@ -63,8 +63,10 @@ void Columns(const CaseRow& row, const Case& c, const std::string& fault, Put&& 
         const FactorCell cell = FactorCellOf(c, *f, faulted, '.');
         if (cell.state == FactorState::Value)
             putNumber(f->name, RealValue(c, *f));
+        else if (cell.state == FactorState::Fault)
+            put(f->name, Kind::None, "");
         else
-            put(f->name, cell.state == FactorState::Fault ? Kind::None : Kind::Text, cell.text);
+            put(f->name, Kind::Text, cell.text);
     }
     put("fault", faulted ? Kind::Text : Kind::None, fault);
 }
