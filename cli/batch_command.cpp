@@ -133,7 +133,7 @@ Status OpenInput(const std::string& path, Input& in) {
 }
 
 Status Run(const BatchOptions& o, const Tables& tables, Input& in, StreamReport& report) {
-    CaseTableReader reader(*in.buffer, in.name, tables, 0);
+    CaseLineReader reader(*in.buffer, in.name);
     const std::unique_ptr<ResultFormat> format = FormatOf(o.format);
     const FaultListener faulted = [&](const FaultedRow& f) {
         std::fprintf(stderr, "veltar-cli: %s: line %d (%s): %s\n", in.name.c_str(), f.line, f.Ident.c_str(),

@@ -181,10 +181,10 @@ Status ReadRow(std::string_view text, const Tables& tables, int decSep, CaseRow&
 
 }  // namespace
 
-CaseTableReader::CaseTableReader(std::streambuf& in, std::string source, const Tables& tables, int decSep)
-    : lines_(in, kMaxLineLength), source_(std::move(source)), tables_(tables), decSep_(decSep) {}
+CaseLineReader::CaseLineReader(std::streambuf& in, std::string source)
+    : lines_(in, kMaxLineLength), source_(std::move(source)) {}
 
-Status CaseTableReader::Next(CaseRow& row, bool& got) {
+Status CaseLineReader::Next(std::string_view& text, int& line, bool& got) {
     got = false;
     const LineReader::Result read = lines_.Next(line_);
     if (read == LineReader::Result::TooLong)
@@ -195,24 +195,33 @@ Status CaseTableReader::Next(CaseRow& row, bool& got) {
         return Status::Ok();
     }
     // Only blanks are trimmed: a leading TAB is an empty first cell.
-    const std::string_view text = Trim(line_, " ");
+    text = Trim(line_, " ");
     if (IsEndRow(text.substr(0, text.find('\t')))) return Status::Ok();
-    row = CaseRow{};
-    row.line = lines_.Number();
-    if (Status s = ReadRow(text, tables_, decSep_, row); !s) return Status::Error(source_ + ": " + s.message);
+    line = lines_.Number();
     got = true;
+    return Status::Ok();
+}
+
+Status ReadCaseRowText(std::string_view text, int line, const std::string& source, const Tables& tables, int decSep,
+                       CaseRow& row) {
+    row = CaseRow{};
+    row.line = line;
+    if (Status s = ReadRow(text, tables, decSep, row); !s) return Status::Error(source + ": " + s.message);
     return Status::Ok();
 }
 
 Status ParseCaseTable(std::istream& in, const std::string& source, const Tables& tables, int decSep, CaseDatabase& db,
                       std::vector<std::string>& warnings) {
     std::vector<CaseRow> rows;
-    CaseTableReader reader(*in.rdbuf(), source, tables, decSep);
+    CaseLineReader reader(*in.rdbuf(), source);
     for (;;) {
-        CaseRow row;
+        std::string_view text;
+        int line = 0;
         bool got = false;
-        if (Status s = reader.Next(row, got); !s) return s;
+        if (Status s = reader.Next(text, line, got); !s) return s;
         if (!got) break;
+        CaseRow row;
+        if (Status s = ReadCaseRowText(text, line, source, tables, decSep, row); !s) return s;
         rows.push_back(std::move(row));
     }
     if (!reader.Warning().empty()) warnings.push_back(reader.Warning());

@@ -46,16 +46,20 @@ struct CaseDatabase {
     int DbRowCount() const { return static_cast<int>(rows.size()); }
 };
 
-// The rows of a case table read one at a time, so that a table of any length runs
-// in the memory of one row. `source` names the input in messages.
-class CaseTableReader {
+// The rows of a case table as texts, one at a time up to the "End" row, so that a
+// table of any length is read in the memory of one line. `source` names the input in
+// messages. Reading the cells of a row is a step of its own (ReadCaseRowText), which
+// several threads may take at once.
+class CaseLineReader {
 public:
-    CaseTableReader(std::streambuf& in, std::string source, const Tables& tables, int decSep);
+    CaseLineReader(std::streambuf& in, std::string source);
 
-    // The next row into `row`; `got` false at the "End" row or the end of the input.
-    // An error names the line and the cell; a line too long for any row is refused as
-    // soon as it passes the limit, before it is read whole.
-    Status Next(CaseRow& row, bool& got);
+    // The next row's text, trimmed of blanks, and its line number; `got` false at the
+    // "End" row or the end of the input. The text lasts until the next call. A line too
+    // long for any row is refused as soon as it passes the limit, before it is read whole.
+    Status Next(std::string_view& text, int& line, bool& got);
+
+    const std::string& Source() const { return source_; }
 
     // After the last row: the warning about a table without an "End" row, or an empty text.
     const std::string& Warning() const { return warning_; }
@@ -63,11 +67,14 @@ public:
 private:
     LineReader lines_;
     std::string source_;
-    const Tables& tables_;
-    int decSep_;
     std::string line_;
     std::string warning_;
 };
+
+// The cells of one row's text, as CaseLineReader gives it, into `row`; an error names
+// the source, the line and the cell.
+Status ReadCaseRowText(std::string_view text, int line, const std::string& source, const Tables& tables, int decSep,
+                       CaseRow& row);
 
 // Reads the rows of a case table up to its "End" row. `source` names the input in
 // messages. A table without an "End" row is read to its end and warned about. On an

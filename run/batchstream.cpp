@@ -24,43 +24,60 @@ public:
     void Warn(std::string_view, std::string_view) override {}
 };
 
-// Rows are kept in place from block to block, so their texts reuse their memory.
+// A block's rows as read: their texts one after the other. The worker reads their
+// cells, so that the reading thread only finds the line ends.
+struct RowText {
+    std::size_t at = 0;
+    std::size_t size = 0;
+    int line = 0;
+};
+
 struct Block {
-    std::vector<CaseRow> rows;
-    std::size_t used = 0;
+    std::string lines;
+    std::vector<RowText> rows;
+    // What the worker made of them: the text, the faulted cases, and the first row
+    // whose cells could not be read (the rows after it are left alone).
     std::string text;
     std::vector<FaultedRow> faults;
+    std::int64_t rowsDone = 0;
     std::int64_t cases = 0;
+    Status failure = Status::Ok();
 };
 
 // Fills `b` up to its limits. `ended` becomes true at the end of the table or at a
-// row that cannot be read, whose message goes to `failure`.
-void ReadBlock(CaseTableReader& reader, const StreamOptions& options, Block& b, bool& ended, Status& failure) {
-    b.rows.resize(std::max<std::size_t>(options.blockRows, 1));
-    b.used = 0;
-    std::size_t bytes = 0;
-    while (b.used < b.rows.size() && bytes < options.blockBytes) {
-        CaseRow& row = b.rows[b.used];
+// line that cannot be read, whose message goes to `failure`.
+void ReadBlock(CaseLineReader& reader, const StreamOptions& options, Block& b, bool& ended, Status& failure) {
+    b.lines.clear();
+    b.rows.clear();
+    while (b.rows.size() < std::max<std::size_t>(options.blockRows, 1) && b.lines.size() < options.blockBytes) {
+        std::string_view text;
+        int line = 0;
         bool got = false;
-        if (Status s = reader.Next(row, got); !s) failure = s;
+        if (Status s = reader.Next(text, line, got); !s) failure = s;
         if (!got) {
             ended = true;
             return;
         }
-        bytes += sizeof(CaseRow) + row.Project.size() + row.Ident.size();
-        ++b.used;
+        b.rows.push_back({b.lines.size(), text.size(), line});
+        b.lines += text;
     }
 }
 
 // Every block starts from a fresh case, as the table's first row does: a case keeps
 // values of the row before it that a faulted run did not reach.
-void RunBlock(Block& b, Case& c, const Tables& tables, const ResultFormat& format) {
+void RunBlock(Block& b, Case& c, CaseRow& row, const Tables& tables, const std::string& source,
+              const StreamOptions& options, const ResultFormat& format) {
     c = Case{};
     b.text.clear();
     b.faults.clear();
+    b.rowsDone = 0;
     b.cases = 0;
-    for (std::size_t i = 0; i < b.used; ++i) {
-        const CaseRow& row = b.rows[i];
+    b.failure = Status::Ok();
+    for (const RowText& r : b.rows) {
+        b.failure = ReadCaseRowText(std::string_view(b.lines).substr(r.at, r.size), r.line, source, tables,
+                                    options.decSep, row);
+        if (!b.failure) return;
+        ++b.rowsDone;
         if (row.comment) {
             format.Comment(b.text, row);
             continue;
@@ -81,10 +98,11 @@ public:
     Status Emit(const Block& b) {
         for (const FaultedRow& f : b.faults)
             if (faulted_) faulted_(f);
-        report_.rows += static_cast<std::int64_t>(b.used);
+        report_.rows += b.rowsDone;
         report_.cases += b.cases;
         report_.faulted += static_cast<std::int64_t>(b.faults.size());
-        return sink_.Write(b.text);
+        if (Status s = sink_.Write(b.text); !s) return s;
+        return b.failure;
     }
 
 private:
@@ -93,14 +111,15 @@ private:
     StreamReport& report_;
 };
 
-Status RunOnCaller(CaseTableReader& reader, const Tables& tables, const ResultFormat& format,
+Status RunOnCaller(CaseLineReader& reader, const Tables& tables, const ResultFormat& format,
                    const StreamOptions& options, Writer& writer) {
     Block b;
     Case c;
+    CaseRow row;
     Status failure = Status::Ok();
     for (bool ended = false; !ended;) {
         ReadBlock(reader, options, b, ended, failure);
-        RunBlock(b, c, tables, format);
+        RunBlock(b, c, row, tables, reader.Source(), options, format);
         if (Status s = writer.Emit(b); !s) return s;
     }
     return failure;
@@ -109,9 +128,10 @@ Status RunOnCaller(CaseTableReader& reader, const Tables& tables, const ResultFo
 // Blocks handed to the workers in a ring; `ready` marks a block whose text is done.
 class Workers {
 public:
-    Workers(int count, std::size_t slots, const Tables& tables, const ResultFormat& format)
-        : blocks_(slots), ready_(slots, false), tables_(tables), format_(format) {
-        for (int i = 0; i < count; ++i) threads_.emplace_back([this] { Work(); });
+    Workers(std::size_t slots, const Tables& tables, const std::string& source, const StreamOptions& options,
+            const ResultFormat& format)
+        : blocks_(slots), ready_(slots, false), tables_(tables), source_(source), options_(options), format_(format) {
+        for (int i = 0; i < options.jobs; ++i) threads_.emplace_back([this] { Work(); });
     }
 
     ~Workers() {
@@ -150,6 +170,7 @@ public:
 private:
     void Work() {
         Case c;
+        CaseRow row;
         for (;;) {
             std::size_t i = 0;
             {
@@ -161,7 +182,7 @@ private:
             }
             std::exception_ptr error;
             try {
-                RunBlock(blocks_[i], c, tables_, format_);
+                RunBlock(blocks_[i], c, row, tables_, source_, options_, format_);
             } catch (...) {
                 error = std::current_exception();
             }
@@ -177,6 +198,8 @@ private:
     std::vector<Block> blocks_;
     std::vector<bool> ready_;
     const Tables& tables_;
+    const std::string& source_;
+    const StreamOptions& options_;
     const ResultFormat& format_;
     std::mutex m_;
     std::condition_variable changed_;
@@ -186,10 +209,10 @@ private:
     std::vector<std::thread> threads_;
 };
 
-Status RunOnWorkers(CaseTableReader& reader, const Tables& tables, const ResultFormat& format,
+Status RunOnWorkers(CaseLineReader& reader, const Tables& tables, const ResultFormat& format,
                     const StreamOptions& options, Writer& writer) {
     // Two blocks a worker: one being calculated while the next waits, read ahead.
-    Workers workers(options.jobs, 2 * static_cast<std::size_t>(options.jobs), tables, format);
+    Workers workers(2 * static_cast<std::size_t>(options.jobs), tables, reader.Source(), options, format);
     Status failure = Status::Ok();
     bool ended = false;
     std::size_t read = 0, written = 0;
@@ -197,7 +220,7 @@ Status RunOnWorkers(CaseTableReader& reader, const Tables& tables, const ResultF
         while (!ended && read - written < workers.Slots()) {
             const std::size_t slot = read % workers.Slots();
             ReadBlock(reader, options, workers.Slot(slot), ended, failure);
-            if (workers.Slot(slot).used == 0) break;
+            if (workers.Slot(slot).rows.empty()) break;
             workers.Submit(slot);
             ++read;
         }
@@ -215,7 +238,7 @@ void CalculateRow(Case& c, const Tables& tables, const CaseRow& row) {
     Calculate(c, tables, quiet);
 }
 
-Status StreamResultTable(CaseTableReader& reader, const Tables& tables, const ResultFormat& format, TextSink& sink,
+Status StreamResultTable(CaseLineReader& reader, const Tables& tables, const ResultFormat& format, TextSink& sink,
                          const StreamOptions& options, const FaultListener& faulted, StreamReport& report) {
     report = StreamReport{};
     std::string header;

@@ -47,7 +47,8 @@ private:
 };
 
 struct StreamOptions {
-    int jobs = 1;  // threads that calculate; 1 calculates on the calling thread
+    int jobs = 1;    // threads that read cells and calculate; 1 does it on the calling thread
+    int decSep = 0;  // the decimal separator the cells are read with, as ParseNumber takes it
     // A block closes at this many rows or this much row text, whichever comes first,
     // so that comment rows of any length keep the memory of a block bounded.
     std::size_t blockRows = 512;
@@ -68,8 +69,9 @@ using FaultListener = std::function<void(const FaultedRow&)>;
 // `sink`: the header, then one line per row in row order. Every block starts from
 // the same fresh case, so the text is the same whatever the number of threads. A row
 // that cannot be read ends the run with its message after the rows before it were
-// written; a sink that fails ends it with the sink's message.
-Status StreamResultTable(CaseTableReader& reader, const Tables& tables, const ResultFormat& format, TextSink& sink,
+// written; a sink that fails ends it with the sink's message. The threads take the
+// blocks in turn while the calling thread reads lines and writes the finished blocks.
+Status StreamResultTable(CaseLineReader& reader, const Tables& tables, const ResultFormat& format, TextSink& sink,
                          const StreamOptions& options, const FaultListener& faulted, StreamReport& report);
 
 // The run of one case row, in one place: the row made the case and calculated.

@@ -65,7 +65,7 @@ protected:
 
     Streamed Stream(const std::string& table, const StreamOptions& options, Collected sink = Collected()) {
         std::istringstream in(table);
-        CaseTableReader reader(*in.rdbuf(), "t.velti", tables, 0);
+        CaseLineReader reader(*in.rdbuf(), "t.velti");
         Streamed s;
         s.status = StreamResultTable(
             reader, tables, VeltoFormat('.'), sink, options, [&](const FaultedRow& f) { s.faults.push_back(f); },
