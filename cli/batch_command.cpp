@@ -34,8 +34,9 @@ constexpr const char* kBatchUsage =
     "  described in the help (Help, Contents: \"Case table\") and in the manual\n"
     "  \"VELTAR Database File.pdf\" in the Documentation folder beside the data tables\n";
 
-// More threads than this only add blocks in memory; no machine it runs on has more cores.
-constexpr int kMaxJobs = 256;
+// Each thread keeps two blocks of up to a few MB in memory; more threads than this
+// would let a table of long comment rows take hundreds of MB.
+constexpr int kMaxJobs = 64;
 
 constexpr const char* kStdio = "-";
 

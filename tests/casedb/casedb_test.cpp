@@ -326,7 +326,7 @@ TEST_F(CaseDb, BatchCommand) {
         {{"a.velti", "--jobs", "0"},
          cli::kExitUsage,
          "",
-         "veltar-cli: --jobs: \"0\" is not a whole number from 1 to 256\n"},
+         "veltar-cli: --jobs: \"0\" is not a whole number from 1 to 64\n"},
         {{}, cli::kExitUsage, "", "veltar-cli: no case table named\n" + usage},
         {{"a.velti", "-o"}, cli::kExitUsage, "", "veltar-cli: -o needs a value\n" + usage},
         {{"a.velti", "b.velti"}, cli::kExitUsage, "", "veltar-cli: a second file b.velti (only one is read)\n" + usage},
