@@ -83,7 +83,7 @@ TEST_F(BatchStream, SameTableWhateverTheThreadsAndBlocks) {
     // The generated mix has a comment row every 100 cases and faulted cases among them.
     const std::string inputs[] = {Example(std::string(VELTAR_EXAMPLES) + "/deck3.velti"),
                                   Example(std::string(VELTAR_FIXTURES) + "/casedb/one_fault.velti"),
-                                  bench::CaseMixTable(4000), "End\r\n"};
+                                  bench::CaseMixTable(2500), "End\r\n"};
     const StreamOptions runs[] = {{.jobs = 1},
                                   {.jobs = 1, .blockRows = 7},
                                   {.jobs = 2, .blockRows = 1},
