@@ -2,7 +2,7 @@
 BUILD ?= build
 JOBS ?= 2
 
-.PHONY: setup build run test package
+.PHONY: setup build run test package fuzz
 
 setup:
 	@scripts/setup
@@ -27,3 +27,9 @@ test: build
 # The Debian package $(BUILD)/veltar_1.8-1_amd64.deb.
 package: build
 	@cd $(BUILD) && cpack -G DEB
+
+# The fuzz targets of tests/fuzz, each for FUZZ_SECONDS (CI runs them for 30 s), built
+# with clang in build-fuzz.
+FUZZ_SECONDS ?= 600
+fuzz: setup
+	@tests/fuzz/run.sh $(FUZZ_SECONDS)

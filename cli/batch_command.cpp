@@ -15,6 +15,7 @@
 #include "cli/arguments.h"
 #include "cli/common.h"
 #include "cli/tableformats.h"
+#include "core/excerpt.h"
 #include "files/atomicfile.h"
 #include "files/casedb.h"
 #include "files/resulttable.h"
@@ -79,7 +80,7 @@ std::unique_ptr<ResultFormat> FormatOf(const std::string& name) {
 }
 
 int FileError(const std::string& message) {
-    std::fprintf(stderr, "veltar-cli: %s\n", message.c_str());
+    std::fprintf(stderr, "veltar-cli: %s\n", Printable(message).c_str());
     return kExitFileError;
 }
 
@@ -137,8 +138,8 @@ Status Run(const BatchOptions& o, const Tables& tables, Input& in, StreamReport&
     CaseLineReader reader(*in.buffer, in.name);
     const std::unique_ptr<ResultFormat> format = FormatOf(o.format);
     const FaultListener faulted = [&](const FaultedRow& f) {
-        std::fprintf(stderr, "veltar-cli: %s: line %d (%s): %s\n", in.name.c_str(), f.line, f.Ident.c_str(),
-                     f.fault.c_str());
+        std::fprintf(stderr, "veltar-cli: %s: line %d (%s): %s\n", Printable(in.name).c_str(), f.line,
+                     Printable(f.Ident).c_str(), f.fault.c_str());
     };
     StreamOptions options;
     options.jobs = o.jobs;
@@ -172,7 +173,7 @@ int RunBatch(int argc, char** argv) {
     if (Status s = OpenInput(o.input, in); !s) return FileError(s.message);
     StreamReport report;
     const Status s = Run(o, tables, in, report);
-    if (!report.warning.empty()) std::fprintf(stderr, "veltar-cli: warning: %s\n", report.warning.c_str());
+    if (!report.warning.empty()) std::fprintf(stderr, "veltar-cli: warning: %s\n", Printable(report.warning).c_str());
     if (!s) return FileError(s.message);
     const std::chrono::duration<double> took = std::chrono::steady_clock::now() - start;
     // Beside a result on standard output the summary would read as part of it.

@@ -1,5 +1,6 @@
 // calc: load the default case or a project file as File/Open does, run the
-// calculation, print the result list or the JSON contract. save: write the default case.
+// calculation, print the result list or the JSON contract. save: write the default case,
+// or a project file opened and recalculated as the window does, to a project file.
 #include "cli/calc_command.h"
 
 #include <unistd.h>
@@ -13,6 +14,7 @@
 #include "cli/common.h"
 #include "cli/json_output.h"
 #include "cli/list_output.h"
+#include "core/excerpt.h"
 #include "files/projectfile.h"
 
 namespace veltar::cli {
@@ -25,7 +27,10 @@ constexpr const char* kCalcUsage =
     "  --json  every field, result line, row and warning as one JSON object\n"
     "  --data  the folder of the profile and material tables\n";
 
-constexpr const char* kSaveUsage = "usage: veltar-cli save FILE.velta [--data DIR]\n";
+constexpr const char* kSaveUsage =
+    "usage: veltar-cli save OUT.velta [--from IN.velta] [--data DIR]\n"
+    "  writes the default case, or IN opened and recalculated as the window does\n"
+    "  (older formats too), to OUT\n";
 
 struct CalcOptions {
     std::string file;
@@ -45,13 +50,15 @@ std::string ParseCalcOptions(int argc, char** argv, CalcOptions& o) {
     return o.mode == 0 ? BadMode(mode) : std::string();
 }
 
-// The line above the list: which case it is.
+// The line above the list: which case it is. The texts come from the file: a terminal
+// must not take them for commands.
 std::string Heading(const Case& c) {
-    return "File: " + c.FileName + "   Project: " + c.Project + "   Identification: " + c.Ident + "\n";
+    return "File: " + Printable(c.FileName) + "   Project: " + Printable(c.Project) +
+           "   Identification: " + Printable(c.Ident) + "\n";
 }
 
 int Fail(const std::string& message) {
-    std::fprintf(stderr, "veltar-cli: %s\n", message.c_str());
+    std::fprintf(stderr, "veltar-cli: %s\n", Printable(message).c_str());
     return kExitFileError;
 }
 
@@ -74,7 +81,7 @@ int RunCalc(int argc, char** argv) {
         std::cout << CaseJson(c, warnings);
         return kExitOk;
     }
-    for (const std::string& w : warnings) std::fprintf(stderr, "warning:%s\n", w.c_str());
+    for (const std::string& w : warnings) std::fprintf(stderr, "warning:%s\n", Printable(w).c_str());
     std::cout << Heading(c) << ListText(c, isatty(STDOUT_FILENO) != 0);
     return kExitOk;
 }
@@ -84,15 +91,22 @@ int RunSave(int argc, char** argv) {
         std::fputs(kSaveUsage, stdout);
         return kExitOk;
     }
-    std::string dataDir, file;
-    std::string problem = ReadArgs(argc, argv, {}, {{"--data", &dataDir}}, file);
+    std::string dataDir, file, from;
+    std::string problem = ReadArgs(argc, argv, {}, {{"--data", &dataDir}, {"--from", &from}}, file);
     if (problem.empty() && file.empty()) problem = "no project file named";
     if (!problem.empty()) return UsageError(problem, kSaveUsage);
     Tables tables;
     if (Status s = LoadTables(dataDir, tables); !s) return Fail(s.message);
     Case c;
-    StartupCase(c, tables);
+    std::vector<std::string> warnings;
+    if (from.empty())
+        StartupCase(c, tables);
+    else if (Status s = CalculatedCase(from, tables, 3, false, c, warnings); !s)
+        return Fail(s.message);
+    for (const std::string& w : warnings) std::fprintf(stderr, "warning:%s\n", Printable(w).c_str());
+    const std::string asked = file;
     if (Status s = WriteProjectFile(c, file); !s) return Fail(s.message);
+    if (file != asked) std::printf("saved as %s\n", Printable(file).c_str());
     return kExitOk;
 }
 

@@ -240,9 +240,22 @@ bool PutFixedDirect(NumberText& t, T ax, const Mask& k, char sep, int significan
     return true;
 }
 
+// No digits describe these; the checks report a fault before one reaches a result,
+// so the text only has to be defined and plain.
+template <typename T>
+const char* NonFiniteText(T x) {
+    if (std::isnan(x)) return "NaN";
+    return x > 0 ? "Inf" : "-Inf";
+}
+
 template <typename T>
 void AppendMasked(std::string& out, T x, std::string_view mask, char sep, int significant) {
     const Mask k = ParseMask(mask);
+    if (!std::isfinite(x)) {
+        out += NonFiniteText(x);
+        out += k.suffix;
+        return;
+    }
     NumberText t;
     if (std::signbit(x) && x != 0) t.Put('-');
     if (PutFixedDirect(t, std::fabs(x), k, sep, significant)) {
@@ -263,6 +276,7 @@ template <typename T>
 std::string Plain(T x, char sep, int significant) {
     std::string out;
     if (x == 0) return "0";
+    if (!std::isfinite(x)) return NonFiniteText(x);
     if (std::signbit(x)) out += '-';
     const Digits g = DecimalDigits(std::fabs(x), significant);
     if (g.exp <= -5 || g.exp >= significant) {

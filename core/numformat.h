@@ -1,7 +1,8 @@
 // Number masks ("0", "#0.0", "0.00E+0", ...) and plain number text.
 // A value is first written to 15 significant digits (double) or 7 (32-bit float),
 // then rounded half away from zero to the mask; this is how the result texts get
-// their last digit, so the precision of the value decides the text.
+// their last digit, so the precision of the value decides the text. A value that is
+// not finite is written "NaN", "Inf" or "-Inf" (with a mask's literal characters).
 #pragma once
 
 #include <string>

@@ -1,13 +1,16 @@
-// Write-then-rename, with the standard library only. Exclusive creation ("x") keeps
+// Write-then-rename, with the standard library and POSIX. Exclusive creation ("x") keeps
 // two saves into one folder from sharing a temporary file.
 #include "files/atomicfile.h"
 
+#include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <filesystem>
 #include <system_error>
+#include <vector>
 
 namespace veltar {
 namespace {
@@ -20,13 +23,44 @@ std::string ErrnoReason(const char* fallback) {
     return errno != 0 ? std::generic_category().message(errno) : std::string(fallback);
 }
 
-// The file a save replaces: the target of a symbolic link rather than the link.
-fs::path ResolvedTarget(const std::string& path) {
+// As many links as the system itself follows before it gives up on a loop.
+constexpr int kMaxLinks = 40;
+
+// The file a save replaces: the target of a symbolic link (of a chain of them) rather
+// than the link, also when the target does not exist yet, so that the link stays.
+Status ResolveTarget(const std::string& path, fs::path& target) {
+    target = path;
     std::error_code ec;
-    const fs::path given(path);
-    if (!fs::is_symlink(given, ec)) return given;
-    fs::path real = fs::weakly_canonical(given, ec);
-    return ec ? given : real;
+    for (int n = 0; fs::is_symlink(fs::symlink_status(target, ec)); ++n) {
+        if (n == kMaxLinks) return Status::Error("too many levels of symbolic links");
+        const fs::path next = fs::read_symlink(target, ec);
+        if (ec) return Status::Error(ec.message());
+        target = next.is_absolute() ? next : target.parent_path() / next;
+    }
+    return Status::Ok();
+}
+
+// Whether the process belongs to the group `gid`, by its own or a supplementary group.
+bool InGroup(gid_t gid) {
+    if (gid == ::getegid()) return true;
+    const int n = ::getgroups(0, nullptr);
+    if (n <= 0) return false;
+    std::vector<gid_t> groups(static_cast<size_t>(n));
+    const int got = ::getgroups(n, groups.data());
+    return got > 0 && std::find(groups.begin(), groups.begin() + got, gid) != groups.begin() + got;
+}
+
+// Whether the user took the write permission away, as an editor decides it: by the
+// permission bits of the class the user falls in. The superuser may write anything,
+// so for that user a file without any write bit counts as read-only.
+bool IsReadOnly(const fs::path& target) {
+    struct stat st {};
+    if (::stat(target.c_str(), &st) != 0 || !S_ISREG(st.st_mode)) return false;
+    const uid_t uid = ::geteuid();
+    if (uid == 0) return (st.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0;
+    if (uid == st.st_uid) return (st.st_mode & S_IWUSR) == 0;
+    if (InGroup(st.st_gid)) return (st.st_mode & S_IWGRP) == 0;
+    return (st.st_mode & S_IWOTH) == 0;
 }
 
 // Creates a fresh temporary file beside `target`; nullptr when none can be created.
@@ -74,10 +108,11 @@ FileReplacement::~FileReplacement() { Discard(); }
 
 Status FileReplacement::Open(const std::string& path) {
     Discard();
-    target_ = ResolvedTarget(path);
+    if (Status s = ResolveTarget(path, target_); !s) return s;
     std::error_code ec;
     if (target_.filename().empty()) return Status::Error("no file name");
     if (fs::is_directory(target_, ec)) return Status::Error("is a directory");
+    if (IsReadOnly(target_)) return Status::Error("the file is read-only");
     file_ = CreateTemp(target_, temp_);
     if (file_ == nullptr) return Status::Error(ErrnoReason("can't create a temporary file"));
     return Status::Ok();

@@ -12,7 +12,8 @@
 namespace veltar {
 
 // On failure the message is the reason alone (e.g. "Permission denied"); the caller
-// names the file in its own words. Follows a symbolic link to the file it names.
+// names the file in its own words. Follows a symbolic link to the file it names and
+// keeps the link; refuses a file the user made read-only.
 Status ReplaceFileContent(const std::string& path, std::string_view content);
 
 // The same for content written in pieces, so that it never needs to be in memory

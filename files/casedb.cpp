@@ -8,6 +8,7 @@
 #include <string_view>
 #include <utility>
 
+#include "core/excerpt.h"
 #include "core/fieldtable.h"
 #include "core/lines.h"
 #include "core/parse.h"
@@ -80,7 +81,7 @@ public:
 
     Status Number(int cell, std::string_view text, float& out) const {
         const auto v = ParseNumber(text, decSep_);
-        if (!v) return Fail(cell, "\"" + std::string(text) + "\" is not a number");
+        if (!v) return Fail(cell, Excerpt(text) + " is not a number");
         out = *v;
         return Status::Ok();
     }
@@ -90,8 +91,7 @@ public:
         float v = 0;
         if (Status s = Number(cell, cells_[cell], v); !s) return s;
         const double r = std::nearbyint(static_cast<double>(v));
-        if (!(r >= -32768.0 && r <= 32767.0))
-            return Fail(cell, "\"" + std::string(cells_[cell]) + "\" is outside -32768 to 32767");
+        if (!(r >= -32768.0 && r <= 32767.0)) return Fail(cell, Excerpt(cells_[cell]) + " is outside -32768 to 32767");
         out = static_cast<float>(r);
         return Status::Ok();
     }
@@ -100,8 +100,7 @@ public:
     Status Dims(int cell, int count, std::array<float, 4>& out) const {
         const auto parts = Split(cells_[cell], 'x');
         if (static_cast<int>(parts.size()) != count)
-            return Fail(cell, "\"" + std::string(cells_[cell]) + "\" needs " + std::to_string(count) +
-                                  " numbers joined by \"x\"");
+            return Fail(cell, Excerpt(cells_[cell]) + " needs " + std::to_string(count) + " numbers joined by \"x\"");
         for (int i = 0; i < count; ++i)
             if (Status s = Number(cell, parts[i], out[i]); !s) return s;
         return Status::Ok();
@@ -132,13 +131,13 @@ Status ReadStiffener(const CellReader& r, const Tables& tables, CaseRow& row) {
     const StiffKindDef* k = StiffKindByCode(r[kStiffCodeCell]);
     if (!k)
         return r.Fail(kStiffCodeCell,
-                      "unknown stiffener code \"" + std::string(r[kStiffCodeCell]) + "\" (" + StiffCodeList() + ")");
+                      "unknown stiffener code " + Excerpt(r[kStiffCodeCell]) + " (" + StiffCodeList() + ")");
     row.StiffKind = k->kind;
     if (Status s = r.Dims(kStiffDimCell, k->codeDims, row.StiffDim); !s) return s;
     const auto& d = row.StiffDim;
     // A table profile whose dimensions match no row takes the first row.
     if (k->source == KindSource::LTable)
-        row.StiffRow = static_cast<i16>(std::max(FindLTableRow(tables, d[0], d[1], d[2]), 0));
+        row.StiffRow = static_cast<i16>(std::max(FindLTableRow(tables, d[0], d[1], d[2], d[3]), 0));
     if (k->source == KindSource::BFTable)
         row.StiffRow = static_cast<i16>(std::max(FindBulbTableRow(tables, d[0], d[1]), 0));
     return Status::Ok();
@@ -146,7 +145,7 @@ Status ReadStiffener(const CellReader& r, const Tables& tables, CaseRow& row) {
 
 Status ReadGirder(const CellReader& r, CaseRow& row) {
     const GirderKindDef* g = GirderKindByCode(r[kGirdCodeCell]);
-    if (!g) return r.Fail(kGirdCodeCell, "unknown girder code \"" + std::string(r[kGirdCodeCell]) + "\" (LG or TG)");
+    if (!g) return r.Fail(kGirdCodeCell, "unknown girder code " + Excerpt(r[kGirdCodeCell]) + " (LG or TG)");
     row.GirdKind = g->kind;
     return r.Dims(kGirdDimCell, 4, row.GirdDim);
 }

@@ -6,6 +6,7 @@
 #include <string>
 #include <system_error>
 
+#include "core/excerpt.h"
 #include "core/parse.h"
 #include "files/datatables.h"
 #include "files/record_reader.h"
@@ -47,8 +48,7 @@ std::string NumberFault(const Field& f, float& value) {
 Status ReadNumber(const RecordReader& in, int i, float& value) {
     const std::string fault = NumberFault(in.At(i), value);
     if (fault.empty()) return Status::Ok();
-    const std::string_view shown = in.At(i).text.substr(0, 32);
-    return in.LineError("field " + std::to_string(i + 1) + " \"" + std::string(shown) + "\" " + fault);
+    return in.LineError("field " + std::to_string(i + 1) + " " + Excerpt(in.At(i).text) + " " + fault);
 }
 
 Status CheckFieldCount(const RecordReader& in, int expected, const char* layout) {

@@ -16,6 +16,7 @@ constexpr int kOldProjectLineCount = 38;  // versions below 180
 // Bounds that keep reading an untrusted file cheap; every file the program writes
 // stays inside them, because the writer refuses longer texts.
 constexpr size_t kMaxProjectLineBytes = 4096;
+constexpr size_t kMaxProjectTextBytes = kMaxProjectLineBytes - 2;  // a text and its quotes
 constexpr size_t kMaxProjectFileBytes = 64 * 1024;
 
 // The fields of lines 2 to 48 in file order; line 1 is the format version.

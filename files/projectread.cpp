@@ -8,6 +8,7 @@
 #include <fstream>
 #include <vector>
 
+#include "core/excerpt.h"
 #include "core/lines.h"
 #include "files/projectfile.h"
 #include "files/projectlayout.h"
@@ -19,13 +20,6 @@ namespace {
 
 // The line of a field whose value a later step converts or names in a message.
 int LineOf(const char* field) { return FindField(field)->project.line; }
-
-constexpr size_t kExcerptChars = 40;
-
-std::string Quoted(std::string_view text) {
-    if (text.size() <= kExcerptChars) return "\"" + std::string(text) + "\"";
-    return "\"" + std::string(text.substr(0, kExcerptChars)) + "...\"";
-}
 
 bool FitsSingle(double x) { return std::isfinite(x) && std::fabs(x) <= static_cast<double>(FLT_MAX); }
 
@@ -39,13 +33,16 @@ Status LoadFile(const std::string& path, std::string& text) {
     if (!fs::is_regular_file(st)) return Status::Error(path + ": not a project file (not a regular file)");
     std::ifstream in(path, std::ios::binary);
     if (!in) return Status::Error("can't find file - " + path);
-    text.resize(kMaxProjectFileBytes + 1);
-    in.read(text.data(), static_cast<std::streamsize>(text.size()));
-    text.resize(static_cast<size_t>(in.gcount()));
+    // In pieces, so that a file of a few hundred bytes costs no more than its size.
+    char piece[4096];
+    text.clear();
+    while (in.read(piece, sizeof piece) || in.gcount() > 0) {
+        text.append(piece, static_cast<size_t>(in.gcount()));
+        if (text.size() > kMaxProjectFileBytes)
+            return Status::Error(path + ": not a project file (larger than " +
+                                 std::to_string(kMaxProjectFileBytes / 1024) + " KiB)");
+    }
     if (in.bad()) return Status::Error(path + ": read error");
-    if (text.size() > kMaxProjectFileBytes)
-        return Status::Error(path + ": not a project file (larger than " + std::to_string(kMaxProjectFileBytes / 1024) +
-                             " KiB)");
     return Status::Ok();
 }
 
@@ -84,15 +81,20 @@ std::string RangeFault(WholeRange range, int v, const Tables& tables) {
 struct ValueReader {
     std::string_view text;
 
+    // A text the writer could not write back is refused here, and one that it would
+    // change is read as it will be written, so that a file that opens also saves.
     std::string operator()(std::string& field) const {
-        field = std::string(UnquoteText(text));
+        const std::string_view s = UnquoteText(text);
+        if (s.size() > kMaxProjectTextBytes)
+            return "text longer than " + std::to_string(kMaxProjectTextBytes) + " characters";
+        field = StorableText(s);
         return {};
     }
     std::string operator()(i16& field) const {
         const LineNumber n = ReadDoubleText(text);
         if (n.fault != LineNumber::Fault::None || n.value != std::floor(n.value))
-            return "not a whole number: " + Quoted(text);
-        if (n.value < INT16_MIN || n.value > INT16_MAX) return "whole number out of range: " + Quoted(text);
+            return "not a whole number: " + Excerpt(text);
+        if (n.value < INT16_MIN || n.value > INT16_MAX) return "whole number out of range: " + Excerpt(text);
         field = static_cast<i16>(n.value);
         return {};
     }
@@ -118,8 +120,8 @@ struct ValueReader {
     std::string NumberFault(const LineNumber& n) const {
         switch (n.fault) {
             case LineNumber::Fault::None: return {};
-            case LineNumber::Fault::NotANumber: return "not a number: " + Quoted(text);
-            case LineNumber::Fault::OutOfRange: return "number out of range: " + Quoted(text);
+            case LineNumber::Fault::NotANumber: return "not a number: " + Excerpt(text);
+            case LineNumber::Fault::OutOfRange: return "number out of range: " + Excerpt(text);
         }
         return {};
     }
@@ -161,7 +163,7 @@ private:
         std::string_view line;
         if (Status s = Take(line); !s) return s;
         const LineNumber n = ReadDoubleText(UnquoteText(line));
-        if (n.fault != LineNumber::Fault::None) return Fail(1, "not a project file version: " + Quoted(line));
+        if (n.fault != LineNumber::Fault::None) return Fail(1, "not a project file version: " + Excerpt(line));
         version = n.value;
         return Status::Ok();
     }
@@ -188,7 +190,7 @@ private:
     Status CheckNothingFollows() const {
         for (size_t i = next_; i < lines_.size(); ++i)
             if (!IsBlank(lines_[i]))
-                return Fail(static_cast<int>(i) + 1, "unexpected text after the last value: " + Quoted(lines_[i]));
+                return Fail(static_cast<int>(i) + 1, "unexpected text after the last value: " + Excerpt(lines_[i]));
         return Status::Ok();
     }
 
@@ -210,20 +212,27 @@ private:
         return Status::Ok();
     }
 
-    // A table profile is stored by its dimensions; the row that holds them now is the
-    // last one, counting up from row 0, whose float values equal them exactly.
+    // A table profile is stored by its row and its dimensions. The stored row stands
+    // while it still holds them: rows may share the compared columns (an L table
+    // compares H, B and tw, and its rows 250x90x12 differ in tf alone), and taking
+    // another would open a saved profile as a different one. Otherwise (a table
+    // edited since) the row is the last one, counting up from row 0, whose float
+    // values equal them exactly.
     void MatchTableRows(Case& c) const {
         const StiffKindDef* kind = StiffKindOf(c.StiffKind);
         if (!kind || !kind->IsTable()) return;
         const TableUse use = TableFor(tables_, kind->source);
         const int last = std::min(use.table->count, kMaxProfileRows - 1);
-        for (int r = 0; r <= last; ++r) {
-            bool equal = true;
+        const auto holds = [&](int r) {
             for (int col = 0; col < use.fileMatch; ++col)
-                equal = equal &&
-                        static_cast<double>(use.table->row[r][col]) == static_cast<double>(Stored(c, use.roles[col]));
-            if (equal) c.*kind->row = static_cast<i16>(r);
-        }
+                if (static_cast<double>(use.table->row[r][col]) != static_cast<double>(Stored(c, use.roles[col])))
+                    return false;
+            return true;
+        };
+        const int stored = c.*kind->row;
+        if (stored >= 0 && stored <= last && holds(stored)) return;
+        for (int r = 0; r <= last; ++r)
+            if (holds(r)) c.*kind->row = static_cast<i16>(r);
     }
 
     // The stored dimension of a role: a, the trapezoid's offset, is kept where a bulb's c is.

@@ -3,7 +3,6 @@
 #include <cmath>
 #include <string_view>
 
-#include "core/numformat.h"
 #include "files/atomicfile.h"
 #include "files/projectfile.h"
 #include "files/projectlayout.h"
@@ -17,12 +16,17 @@ void ReplaceAll(std::string& s, std::string_view from, std::string_view to) {
         s.replace(at, from.size(), to);
 }
 
-// Files named ".kvt" or ".hlm" are saved as ".kvrt": case-sensitive, the whole path.
+// Files named ".kvt" or ".hlm" are saved as ".kvrt", case-sensitive. Only the file
+// name changes: a folder named like that is where the user chose to save.
 void ApplyExtensionRule(std::string& path) {
-    if (path.find(".kvt") != std::string::npos)
-        ReplaceAll(path, ".kvt", ".kvrt");
-    else if (path.find(".hlm") != std::string::npos)
-        ReplaceAll(path, ".hlm", ".kvrt");
+    const size_t slash = path.rfind('/');
+    const size_t from = slash == std::string::npos ? 0 : slash + 1;
+    std::string name = path.substr(from);
+    if (name.find(".kvt") != std::string::npos)
+        ReplaceAll(name, ".kvt", ".kvrt");
+    else if (name.find(".hlm") != std::string::npos)
+        ReplaceAll(name, ".hlm", ".kvrt");
+    path.replace(from, std::string::npos, name);
 }
 
 // Appends the text of one value; returns why it can't be written, empty when it can.
@@ -30,8 +34,8 @@ struct ValueWriter {
     std::string& out;
 
     std::string operator()(const std::string& text) const {
-        if (text.size() + 2 > kMaxProjectLineBytes)
-            return "is longer than " + std::to_string(kMaxProjectLineBytes - 2) + " characters";
+        if (text.size() > kMaxProjectTextBytes)
+            return "is longer than " + std::to_string(kMaxProjectTextBytes) + " characters";
         out += QuoteText(text);
         return {};
     }
@@ -39,14 +43,14 @@ struct ValueWriter {
         out += std::to_string(whole);
         return {};
     }
-    std::string operator()(float single) const { return Number(single); }
+    std::string operator()(float single) const { return Number(Real(single)); }
     std::string operator()(Real number) const { return Number(number); }
     std::string operator()(double number) const { return Number(Real(number)); }
 
-    template <typename T>
-    std::string Number(T x) const {
+    std::string Number(Real x) const {
         if (!std::isfinite(static_cast<double>(x))) return "is not a finite number";
-        out += PlainText(x);
+        out += x.kind() == Real::Kind::Single ? NumberText(static_cast<float>(static_cast<double>(x)))
+                                              : NumberText(static_cast<double>(x));
         return {};
     }
 };

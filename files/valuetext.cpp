@@ -2,10 +2,12 @@
 // std::from_chars always reads a point, whatever the user's number settings are.
 #include "files/valuetext.h"
 
+#include <algorithm>
 #include <cfloat>
 #include <charconv>
 #include <cmath>
 
+#include "core/numformat.h"
 #include "core/parse.h"
 #include "core/text.h"
 
@@ -31,6 +33,27 @@ LineNumber ReadAs(std::string_view text) {
     return {0, LineNumber::Fault::OutOfRange};
 }
 
+// The shortest text that reads back as `x`, in the plain form where the number has at
+// most `digits` integer digits and no more than four zeros after the point,
+// else as mantissa, "E", sign and at least two exponent digits, as PlainText writes it.
+template <typename T>
+std::string ExactText(T x, int digits) {
+    std::string text = PlainText(x);
+    const LineNumber back = ReadAs<T>(text);
+    if (back.fault == LineNumber::Fault::None && back.value == static_cast<double>(x)) return text;
+    char buf[64];
+    auto res = std::to_chars(buf, buf + sizeof buf, x, std::chars_format::scientific);
+    char* e = std::find(buf, res.ptr, 'e');
+    int exponent = 0;
+    std::from_chars(e[1] == '+' ? e + 2 : e + 1, res.ptr, exponent);
+    if (exponent > -5 && exponent < digits) {
+        res = std::to_chars(buf, buf + sizeof buf, x, std::chars_format::fixed);
+        return std::string(buf, res.ptr);
+    }
+    *e = 'E';
+    return std::string(buf, res.ptr);
+}
+
 }  // namespace
 
 LineNumber ReadDoubleText(std::string_view text) { return ReadAs<double>(text); }
@@ -43,20 +66,21 @@ std::string_view UnquoteText(std::string_view line) {
     return s;
 }
 
-std::string QuoteText(std::string_view text) {
-    std::string out;
-    out.reserve(text.size() + 2);
-    out += '"';
-    for (const char ch : text) {
+std::string StorableText(std::string_view text) {
+    std::string out(text);
+    for (char& ch : out) {
         if (ch == '"')
-            out += '\'';
+            ch = '\'';
         else if (ch == '\r' || ch == '\n')
-            out += ' ';
-        else
-            out += ch;
+            ch = ' ';
     }
-    out += '"';
     return out;
 }
+
+std::string QuoteText(std::string_view text) { return '"' + StorableText(text) + '"'; }
+
+std::string NumberText(float x) { return ExactText(x, 9); }
+
+std::string NumberText(double x) { return ExactText(x, 17); }
 
 }  // namespace veltar

@@ -25,8 +25,18 @@ LineNumber ReadSingleText(std::string_view text);
 // taken as it stands, blanks around it removed.
 std::string_view UnquoteText(std::string_view line);
 
-// A text between double quotes. A quote or a line break inside it could not be read
-// back from a one-value line, so they become an apostrophe and a blank.
+// The text as a one-value line can hold it: a quote would end it early and a line
+// break would split the line, so they become an apostrophe and a blank. The reader
+// applies it too, so that a text it accepts is saved as it was read.
+std::string StorableText(std::string_view text);
+
+// StorableText between double quotes.
 std::string QuoteText(std::string_view text);
+
+// A number in the file's form: the plain text of its precision (7 significant digits
+// for a float, 15 for a double) where that reads back as the same value, otherwise the
+// shortest text that does (up to 9 or 17 digits), so that no finite value is lost.
+std::string NumberText(float x);
+std::string NumberText(double x);
 
 }  // namespace veltar

@@ -47,12 +47,15 @@ std::string ItemText(const Tables& tables, i16 kind, int row, char sep) {
     return text;
 }
 
-int FindLTableRow(const Tables& tables, double H, double B, double tw) {
+int FindLTableRow(const Tables& tables, double H, double B, double tw, double tf) {
+    int found = -1;
     for (int i = LastRow(tables.L); i >= 0; --i) {
         const auto& r = tables.L.row[i];
-        if (SameSingle(r[0], H) && SameSingle(r[1], B) && SameSingle(r[2], tw)) return i;
+        if (!SameSingle(r[0], H) || !SameSingle(r[1], B) || !SameSingle(r[2], tw)) continue;
+        if (SameSingle(r[3], tf)) return i;
+        if (found < 0) found = i;
     }
-    return -1;
+    return found;
 }
 
 int FindBulbTableRow(const Tables& tables, double H, double tw) {

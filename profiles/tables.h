@@ -49,8 +49,10 @@ TableUse TableFor(const Tables& tables, KindSource source);
 // for a kind without a table or a row that was not read.
 std::string ItemText(const Tables& tables, i16 kind, int row, char sep = '.');
 
-// Last row whose first columns equal the given dimensions, -1 when none does.
-int FindLTableRow(const Tables& tables, double H, double B, double tw);
+// Last row whose first columns equal the given dimensions, -1 when none does. L rows
+// may share H, B and tw and differ in tf alone: the last of them with the tf asked for
+// comes first.
+int FindLTableRow(const Tables& tables, double H, double B, double tw, double tf);
 int FindBulbTableRow(const Tables& tables, double H, double tw);
 
 }  // namespace veltar

@@ -113,7 +113,9 @@ TEST_F(CaseDb, WholeNumbersRoundHalfToEvenAndCodesGiveTheProfiles) {
         i16 kind, row;
         std::array<float, 4> dim;
     } cases[] = {{"LR", "200x90x9x14", kLTable, 16, {200, 90, 9, 14}},
-                 {"LR", "123x45x6x7", kLTable, 0, {123, 45, 6, 7}},  // no row
+                 {"LR", "123x45x6x7", kLTable, 0, {123, 45, 6, 7}},       // no row
+                 {"LR", "250x90x12x12", kLTable, 27, {250, 90, 12, 12}},  // rows 27 and 28 differ in tf alone
+                 {"LR", "250x90x12x13", kLTable, 28, {250, 90, 12, 13}},  // no tf matches: the last row
                  {"BF", "200x9", kBulb, 16, {200, 9, 0, 0}},
                  {"BF", "201x9", kBulb, 0, {201, 9, 0, 0}},
                  {"LW", "250x90x10x12.5", kLBuilt, 0, {250, 90, 10, 12.5f}},

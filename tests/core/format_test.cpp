@@ -4,7 +4,9 @@
 #include <charconv>
 #include <cmath>
 #include <cstdlib>
+#include <fstream>
 #include <iomanip>
+#include <limits>
 #include <random>
 #include <string>
 
@@ -97,6 +99,31 @@ TEST(PlainText, ShortestTextInItsPrecision) {
     EXPECT_EQ(PlainText(-0.0), "0");
     EXPECT_EQ(PlainText(Real(5.3f)), "5.3");
     EXPECT_EQ(PlainText(Real(static_cast<double>(5.3f))), "5.30000019073486");
+}
+
+// No mask has digits for these; each still gets a defined text, with the mask's
+// literal characters. The inputs of the two files once crashed a plain build.
+TEST(Format, ValuesThatAreNotFiniteHaveADefinedText) {
+    constexpr double inf = std::numeric_limits<double>::infinity();
+    const DoubleCase cases[] = {
+        {std::nan(""), "0.00", "NaN"}, {-std::nan(""), "#0.0", "NaN"}, {inf, "0", "Inf"},
+        {-inf, "##0.000", "-Inf"},     {inf, "#0 ", "Inf "},           {-inf, "0.00E+0", "-Inf"},
+        {std::nan(""), "###", "NaN"},  {inf, "00.0E+0", "Inf"},
+    };
+    for (const auto& k : cases) {
+        EXPECT_EQ(Format(k.x, k.mask), k.text) << k.x << " with " << k.mask;
+        EXPECT_EQ(Format(static_cast<float>(k.x), k.mask), k.text) << k.x << " as a float with " << k.mask;
+    }
+    EXPECT_EQ(PlainText(inf), "Inf");
+    EXPECT_EQ(PlainText(-std::numeric_limits<float>::infinity()), "-Inf");
+    EXPECT_EQ(PlainText(Real(std::nan(""))), "NaN");
+    for (const auto& [file, text] : {std::pair{"mask-input-nan.bin", "NaN"}, {"mask-input-inf.bin", "Inf"}}) {
+        std::ifstream in(std::string(VELTAR_FIXTURES) + "/regressions/" + file, std::ios::binary);
+        double x = 0;
+        ASSERT_TRUE(in.read(reinterpret_cast<char*>(&x), sizeof x)) << file;
+        for (const char* mask : {"0.00", "#0.0", "0.00E+0", "#0 "})
+            EXPECT_TRUE(Format(x, mask).starts_with(text)) << file << " with " << mask;
+    }
 }
 
 // An independent reference: the exact 15-digit (7 for a float) decimal form from

@@ -68,18 +68,11 @@ TEST_F(ProjectFile, EachValueInItsOwnPrecision) {
     const auto lines = LinesOf(c);
     ASSERT_EQ(lines.size(), 48u);
     EXPECT_EQ(Join(lines), ReadAll(PathOf("base.velta"))) << "every line ends in CR LF";
-    const std::pair<int, const char*> expected[] = {{1, "180"},
-                                                    {2, "\"He said 'no'\""},
-                                                    {3, "\"two  lines\""},
-                                                    {16, "1.2"},
-                                                    {22, "206000"},
-                                                    {23, "612.5"},
-                                                    {24, "0.333333333333333"},
-                                                    {25, "0.3333333"},
-                                                    {26, "2500"},
-                                                    {31, "-1.234567E+07"},
-                                                    {36, "-0.05"},
-                                                    {37, "0.03"}};
+    const std::pair<int, const char*> expected[] = {
+        {1, "180"},         {2, "\"He said 'no'\""},    {3, "\"two  lines\""}, {16, "1.2"}, {22, "206000"},
+        {23, "612.5"},      {24, "0.3333333333333333"},  // 15 digits read another
+        {25, "0.33333334"},                              // and 7 another float
+        {26, "2500"},       {31, "-1.234567E+07"},      {36, "-0.05"},         {37, "0.03"}};
     for (const auto& [line, value] : expected) EXPECT_EQ(lines[line - 1], value) << "line " << line;
 }
 
@@ -108,10 +101,13 @@ TEST_F(ProjectFile, FileTextChangesWithWhatTheFileHolds) {
 }
 
 TEST_F(ProjectFile, KvtAndHlmFilesAreSavedAsKvrt) {
-    fs::create_directories(dir_ / "x.kvrt.d");  // every ".kvt" in the path; ".hlm" only without ".kvt"
+    // Every ".kvt" in the name; ".hlm" only without ".kvt"; folders keep their names.
+    fs::create_directories(dir_ / "proj.kvt"), fs::create_directories(dir_ / "x.hlm.d");
     for (const auto& [given, saved] : {std::pair{"a.hlm", "a.kvrt"},
                                        {"a.kvt.hlm", "a.kvrt.hlm"},
-                                       {"x.kvt.d/a.kvt", "x.kvrt.d/a.kvrt"},
+                                       {"proj.kvt/a.velta", "proj.kvt/a.velta"},
+                                       {"proj.kvt/b.kvt", "proj.kvt/b.kvrt"},
+                                       {"x.hlm.d/a.kvt.kvt", "x.hlm.d/a.kvrt.kvrt"},
                                        {"a.KVT", "a.KVT"}}) {
         Case c;
         std::string path = PathOf(given);
@@ -167,13 +163,14 @@ TEST_F(ProjectFile, TableProfileFindsTheLastMatchingRowOrKeepsItsOwn) {
         i16 kind;
         double H, B, tw, tf;
         i16 stored, expected;
-    } cases[] = {
-        // Rows 1 and 2 match: the later wins; no row: the stored row stays; the last row counts; beyond it none.
-        {kLTable, 150, 90, 9, 0, 0, 2},    {kLTable, 150, 91, 9, 12, 3, 3},
-        {kLTable, 200, 100, 10, 10, 0, 3}, {kLTable, 250, 90, 10, 15, 1, 1},
-        {kTTable, 200, 100, 8, 12, 0, 1},  {kTTable, 200, 100, 8, 13, 0, 0},  // T compares tf too
-        {kTTable, 80, 82, 5, 7.4, 1, 1},   {kFbTable, 120, 0, 9, 0, 0, 1},
-        {kBulb, 160, 0, 8, 0, 0, 1}};  // 7.4 is no 7.4f
+    } cases[] = {// Rows 1 and 2 match: the later wins unless the stored row is one of them; no row: the stored row
+                 // stays; the last row counts; beyond it none.
+                 {kLTable, 150, 90, 9, 0, 0, 2},   {kLTable, 150, 90, 9, 12, 1, 1},
+                 {kLTable, 150, 91, 9, 12, 3, 3},  {kLTable, 200, 100, 10, 10, 0, 3},
+                 {kLTable, 250, 90, 10, 15, 1, 1}, {kTTable, 200, 100, 8, 12, 0, 1},
+                 {kTTable, 200, 100, 8, 13, 0, 0},  // T compares tf too
+                 {kTTable, 80, 82, 5, 7.4, 1, 1},  {kFbTable, 120, 0, 9, 0, 0, 1},
+                 {kBulb, 160, 0, 8, 0, 0, 1}};  // 7.4 is no 7.4f
     for (const auto& k : cases) {
         Case w, c;
         w.StiffKind = k.kind, w.LRow = w.TRow = w.FbRow = w.BFRow = k.stored;

@@ -31,6 +31,15 @@ QStringList SqueezedLines(const QString& page) {
     return lines;
 }
 
+// Each page begins with its header and ends with its footer's "page i of n".
+bool Numbered(const QStringList& pages) {
+    for (int i = 0; i < pages.size(); ++i)
+        if (!pages[i].startsWith("VELTAR Page: " + QString::number(i + 1)) ||
+            !pages[i].endsWith(QString("page %1 of %2").arg(i + 1).arg(pages.size())))
+            return false;
+    return !pages.isEmpty();
+}
+
 }  // namespace
 
 class ReportTest : public QObject {
@@ -175,12 +184,11 @@ void ReportTest::resultsBreakOntoPagesWithTheirHeader() {
     });
     const Printed p = Print(c, 3);
     QCOMPARE(p.pages.size(), 2);
-    for (int i = 0; i < 2; ++i) {
-        const QString& page = p.pages[i];
-        QVERIFY(page.startsWith("VELTAR Page: " + QString::number(i + 1)));
+    QVERIFY(Numbered(p.pages));
+    for (const QString& page : p.pages) {
         QVERIFY(page.contains("Scantling of Plate/Stiff/Girder based on ABS Offshore Structures Date: 2024-05-17"));
         QVERIFY(page.contains("File: New File\nProject: Project\nIdentification: Test"));
-        QVERIFY(page.endsWith(QString("VELTAR 1.8 New File tables %1 page %2 of 2").arg(kFingerprint).arg(i + 1)));
+        QVERIFY(page.contains(QString("VELTAR 1.8 New File tables %1 page").arg(kFingerprint)));
     }
     QVERIFY(p.pages[1].contains("(Rule/Yield: ABS, Mobile Offshore Drilling Units"));
 }
@@ -199,12 +207,8 @@ void ReportTest::manyLinesLoseNothing() {
         line->Formula = QString("(1.0+2.0)*3.0 ").repeated(40).toStdString() + "=";
     }
     const Printed p = Print(c, 3);
-    const int pages = int(p.pages.size());
-    QVERIFY2(pages >= 3, qPrintable(QString("%1 pages").arg(pages)));
-    for (int i = 0; i < pages; ++i) {
-        QVERIFY(p.pages[i].startsWith("VELTAR Page: " + QString::number(i + 1)));
-        QVERIFY(p.pages[i].endsWith(QString("page %1 of %2").arg(i + 1).arg(pages)));
-    }
+    QVERIFY2(p.pages.size() >= 3, qPrintable(QString("%1 pages").arg(p.pages.size())));
+    QVERIFY(Numbered(p.pages));
     for (int i = 1; i <= n; ++i) QCOMPARE(p.all.count(QString("Check%1: UF =").arg(i, 2, 10, QChar('0'))), 1);
     QCOMPARE(p.all.count("(1.0+2.0)*3.0"), 40 * n);
 }
@@ -220,16 +224,11 @@ void ReportTest::smallPagesKeepEveryBlock() {
         pdf.setPageSize(QPageSize(QPageSize::A5));
         QVERIFY(PrintReportDocument(pdf, c, tables_, {3, QDateTime::currentDateTime(), kFingerprint}).ok);
     }
-    const QStringList pages = PdfPages(path);
-    const int n = int(pages.size());
-    QVERIFY2(n >= 3, qPrintable(QString("%1 pages").arg(n)));
-    QString all;
-    for (int i = 0; i < n; ++i) {
-        const QString page = SqueezedLines(pages[i]).join('\n');
-        QVERIFY(page.startsWith("VELTAR Page: " + QString::number(i + 1)));
-        QVERIFY(page.endsWith(QString("page %1 of %2").arg(i + 1).arg(n)));
-        all += page + '\n';
-    }
+    QStringList pages;
+    for (const QString& page : PdfPages(path)) pages << SqueezedLines(page).join('\n');
+    QVERIFY2(pages.size() >= 3, qPrintable(QString("%1 pages").arg(pages.size())));
+    QVERIFY(Numbered(pages));
+    const QString all = pages.join('\n');
     for (const char* text :
          {"Material:", "Youngs modulus: E = 2.06E+5 MPa", "Geometry:", "Lt = 3000 mm", "ps = 0.030 MPa (Scantling)",
           "Girder: T 800x200x10.0x20.0", "tw = 10.0 mm tf = 20.0 mm", "Point 1s: UF ="})

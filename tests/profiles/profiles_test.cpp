@@ -1,12 +1,13 @@
 // The profile layer on the shipped tables: item texts, row searches and the material
 // grades; the stiffener profiles of every kind, with their plating, and the girder
-// section.
+// section. The kinds' codes are read and written through the case tables.
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <string>
 
 #include "core/arith.h"
+#include "faultof.h"
 #include "profiles/girder.h"
 #include "profiles/kinds.h"
 #include "profiles/materials.h"
@@ -20,28 +21,16 @@ namespace {
 class ShippedTables : public ::testing::Test {
 protected:
     void SetUp() override { ASSERT_TRUE(ReadShippedTables(tables)); }
+    // The stiffener of `kind`, alone and with its plating.
+    void Profile(i16 kind) {
+        c.StiffKind = kind;
+        SetStiffenerProfile(c, tables, kind);
+        ASSERT_EQ(c.ProfileFault, "");
+        StiffenerWithPlating(c);
+    }
     Tables tables;
     Case c;
 };
-
-// The kinds table: a case-table code reads as its kind, a table kind selects a row and
-// a built-up kind has inputs; the flat bar keeps its two spellings ("FB" read, "Fb" written).
-TEST(ProfileKinds, CodesRowsAndInputs) {
-    for (const StiffKindDef& k : StiffKinds()) {
-        SCOPED_TRACE(k.kind);
-        EXPECT_EQ(StiffKindOf(k.kind), &k);
-        EXPECT_EQ(k.IsTable(), k.row != nullptr);
-        EXPECT_EQ(k.IsTable(), k.nInputs == 0);
-        EXPECT_TRUE(!*k.readCode || StiffKindByCode(k.readCode) == &k);
-    }
-    EXPECT_EQ(StiffKindByCode("FB")->writeCode, std::string("Fb"));
-    EXPECT_EQ(StiffKindByCode("fb"), nullptr);  // codes are case-sensitive
-    EXPECT_EQ(StiffKindOf(10), nullptr);
-    EXPECT_EQ(GirderKindByCode("LG")->kind, kLGirder);
-    EXPECT_EQ(GirderKindOf(2), nullptr);
-    const auto trapezoid = StiffKindOf(kTrapezoid)->Inputs();
-    EXPECT_EQ(std::string(trapezoid[2].widget) + trapezoid[3].widget, "istaisttw");  // a before tw
-}
 
 TEST_F(ShippedTables, RowsItemTextsAndRowSearches) {
     EXPECT_EQ(tables.BF.row[16], (std::array<float, 5>{200, 9, 28, 8, 2360}));
@@ -57,8 +46,12 @@ TEST_F(ShippedTables, RowsItemTextsAndRowSearches) {
     EXPECT_EQ(FindBulbTableRow(tables, 200, 9.5), -1);
     EXPECT_EQ(FindBulbTableRow(tables, 1e300, 9), -1);  // beyond the float range, no match
     tables.L.row[0] = tables.L.row[1] = tables.L.row[2] = {200, 90, 5.3f, 8};
-    tables.L.count = 1;                                 // row 2 was not read
-    EXPECT_EQ(FindLTableRow(tables, 200, 90, 5.3), 1);  // the last match; the double 5.3 finds the float 5.3
+    tables.L.row[3] = {200, 90, 5.3f, 10};
+    tables.L.count = 1;                                    // rows 2 and 3 were not read
+    EXPECT_EQ(FindLTableRow(tables, 200, 90, 5.3, 8), 1);  // the last match; the double 5.3 finds the float 5.3
+    tables.L.count = 3;
+    EXPECT_EQ(FindLTableRow(tables, 200, 90, 5.3, 8), 2) << "the row with the tf asked for";
+    EXPECT_EQ(FindLTableRow(tables, 200, 90, 5.3, 12), 3) << "else the last of H, B and tw";
 }
 
 TEST_F(ShippedTables, MaterialGradesAndFactorQ) {
@@ -89,29 +82,6 @@ void Near(double actual, double expected, int column = 0) {
         EXPECT_NEAR(actual, expected, 1e-10 * std::fabs(expected)) << column;
     }
 }
-
-template <class F>
-std::string FaultOf(F run) {
-    try {
-        run();
-    } catch (const CalcFault& fault) {
-        return fault.text;
-    }
-    return "no fault raised";
-}
-
-class Stiffener : public ::testing::Test {
-protected:
-    void SetUp() override { ASSERT_TRUE(ReadShippedTables(tables)); }
-    void Profile(i16 kind) {
-        c.StiffKind = kind;
-        SetStiffenerProfile(c, tables, kind);
-        ASSERT_EQ(c.ProfileFault, "");
-        StiffenerWithPlating(c);
-    }
-    Tables tables;
-    Case c;
-};
 
 // v: hw, Ax, zc, yc, Iy, Iz, u, m, gamma, Io
 struct Bare {
@@ -162,7 +132,7 @@ const Bare kBare[] = {
                                                                                                 // angle
 };
 
-TEST_F(Stiffener, BareProfilesOfEveryKind) {
+TEST_F(ShippedTables, BareProfilesOfEveryKind) {
     c.TRow = 2, c.BFRow = static_cast<i16>(FindBulbTableRow(tables, 200, 10));
     for (const Bare& r : kBare) {
         SCOPED_TRACE(r.prof);
@@ -220,7 +190,7 @@ const Degenerate kDegenerate[] = {
     {[](Case&, Tables&) {}, 12, "unknown profile kind 12 \u2014 the kinds are 0 to 9"},
 };
 
-TEST_F(Stiffener, DegenerateProfileLeavesAFaultThePlatingRaisesUntilASoundProfile) {
+TEST_F(ShippedTables, DegenerateProfileLeavesAFaultThePlatingRaisesUntilASoundProfile) {
     for (const Degenerate& d : kDegenerate) {
         SCOPED_TRACE(d.fault);
         Case fresh;
@@ -258,7 +228,7 @@ TEST(EffectiveWidthSw, RatioOverSpanAndSpacing) {
               "Effective width sw: division by zero \u2014 the spacing s2 is zero");
 }
 
-TEST_F(Stiffener, FlatBarWithItsPlateStrips) {
+TEST_F(ShippedTables, FlatBarWithItsPlateStrips) {
     c.sw = 552, c.se = 495;
     Profile(kFbBuilt);  // 200 x 9 on t = 20
     EXPECT_EQ(c.beSc, 625);
@@ -275,7 +245,7 @@ TEST_F(Stiffener, FlatBarWithItsPlateStrips) {
     Near(c.beSc, 495);
 }
 
-TEST_F(Stiffener, LocalSlendernessTexts) {
+TEST_F(ShippedTables, LocalSlendernessTexts) {
     // sqrt(E/Fys) = sqrt(206000/235) = 29.607
     const struct {
         i16 kind;
@@ -301,7 +271,7 @@ TEST_F(Stiffener, LocalSlendernessTexts) {
               "Stiffener section: division by zero \u2014 the stiffener yield stress Fys is zero");
 }
 
-TEST_F(Stiffener, Outline) {
+TEST_F(ShippedTables, Outline) {
     c.se = 500;
     Profile(kTBuilt);  // 200 x 90 x 9 x 12 on t = 20: the plate strip, the web, the flange
     const StiffOutline& o = c.Outline;

@@ -1,5 +1,4 @@
-// The calculation run: span warnings, stress pre-processing, the list per check mode,
-// and what an arithmetic fault leaves behind.
+// The calculation run: stress pre-processing and what an arithmetic fault leaves behind.
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -11,18 +10,6 @@
 namespace veltar {
 namespace {
 
-struct Warning {
-    std::string text, focus;
-};
-
-class RecordedWarnings : public CalcEvents {
-public:
-    void Warn(std::string_view text, std::string_view focus) override {
-        seen.push_back({std::string(text), std::string(focus)});
-    }
-    std::vector<Warning> seen;
-};
-
 class CalculateTest : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -33,29 +20,8 @@ protected:
 
     Tables tables;
     Case c;
-    RecordedWarnings warnings;
+    CollectedWarnings warnings;
 };
-
-TEST_F(CalculateTest, SpanWarningsInOrderWithTheirBoxes) {
-    Run();
-    EXPECT_TRUE(warnings.seen.empty());
-
-    c.s1 = 4000.0f;
-    warnings.seen.clear();
-    CheckSpans(c, warnings);
-    ASSERT_EQ(warnings.seen.size(), 2u);
-    EXPECT_EQ(warnings.seen[0].text, " s1 <= L1  ");
-    EXPECT_EQ(warnings.seen[0].focus, "is1");
-    EXPECT_EQ(warnings.seen[1].text, " s1 <= L2  ");
-
-    c.s1 = 625;
-    c.s2 = 2600.0f;
-    warnings.seen.clear();
-    CheckSpans(c, warnings);
-    ASSERT_EQ(warnings.seen.size(), 1u);
-    EXPECT_EQ(warnings.seen[0].text, " s2 <= l2  ");
-    EXPECT_EQ(warnings.seen[0].focus, "is2");
-}
 
 TEST_F(CalculateTest, StressAtTheStiffenerLineAndOrderedPairs) {
     c.SigxB = 0;
@@ -66,25 +32,6 @@ TEST_F(CalculateTest, StressAtTheStiffenerLineAndOrderedPairs) {
     EXPECT_EQ(c.SigxMin2, -50.0);
     EXPECT_EQ(c.SigxMax2, 0.0);
     EXPECT_EQ(c.ssum, 1250.0f);
-}
-
-TEST_F(CalculateTest, CheckModeDecidesTheRowsOnly) {
-    Run();
-    const auto buckling = c.Rows;
-    ASSERT_FALSE(buckling.empty());
-    EXPECT_EQ(buckling.front().text,
-              "(Rule/Buckling: ABS-Buckling and Ultimate Strength Assessment for Offshore Structures)");
-
-    c.CheckMode = 2;
-    Run();
-    const auto scantling = c.Rows;
-    EXPECT_EQ(scantling.size(), 18u);
-    EXPECT_EQ(scantling.front().text.rfind("Rule/Scantling/Yield", 0), 0u);
-
-    c.CheckMode = 3;
-    Run();
-    ASSERT_EQ(c.Rows.size(), buckling.size() + scantling.size());
-    EXPECT_EQ(c.Rows[buckling.size()].text, scantling.front().text);
 }
 
 TEST_F(CalculateTest, FaultEmptiesTheListAndNamesTheCheck) {

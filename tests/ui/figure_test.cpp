@@ -28,6 +28,28 @@ int Count(const QImage& image, Channel ch, QRectF units) {
     return n;
 }
 
+// A case with the given edge stresses and pressure.
+Case Loaded(double sigxA, double sigxB, double sigyA, double sigyC, double p) {
+    Case c;
+    c.SigxA = sigxA;
+    c.SigxB = float(sigxB);
+    c.SigyA = sigyA;
+    c.SigyC = float(sigyC);
+    c.p = p;
+    return c;
+}
+
+// The figure drawn at `kScale` on white, `margin` figure units in from the corner.
+QImage Drawn(const Case& c, void (*draw)(QPainter&, double, double, const Case&), double margin, QSize size) {
+    QImage image(size, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QPainter p(&image);
+    p.scale(kScale, kScale);
+    draw(p, margin, margin, c);
+    p.end();
+    return image;
+}
+
 }  // namespace
 
 class FigureTest : public QObject {
@@ -45,11 +67,7 @@ private slots:
 // also shows beside the plan.
 void FigureTest::diagramsFollowTheLoads() {
     struct Row {
-        int sigxA;
-        float sigxB;
-        int sigyA;
-        float sigyC;
-        double p;
+        double sigxA, sigxB, sigyA, sigyC, p;
         Channel ch;
         QRectF area;
         int min;
@@ -73,18 +91,8 @@ void FigureTest::diagramsFollowTheLoads() {
         {0, 0, 0, 0, -0.03, kBlue, plan, 0},
     };
     for (const Row& r : rows) {
-        Case c;
-        c.SigxA = r.sigxA;
-        c.SigxB = r.sigxB;
-        c.SigyA = r.sigyA;
-        c.SigyC = r.sigyC;
-        c.p = r.p;
-        QImage image(int(kPanelFigureWidth * kScale), int(kPanelFigureHeight * kScale), QImage::Format_RGB32);
-        image.fill(Qt::white);
-        QPainter p(&image);
-        p.scale(kScale, kScale);
-        DrawPanel(p, 0, 0, c);
-        p.end();
+        const QSize size(int(kPanelFigureWidth * kScale), int(kPanelFigureHeight * kScale));
+        const QImage image = Drawn(Loaded(r.sigxA, r.sigxB, r.sigyA, r.sigyC, r.p), DrawPanel, 0, size);
         const int n = Count(image, r.ch, r.area);
         QVERIFY2(r.min == 0 ? n == 0 : n >= r.min, qPrintable(QString("row %1: %2 pixels").arg(&r - rows).arg(n)));
     }
@@ -102,19 +110,9 @@ void FigureTest::labelsClearOfTheDrawingAndInsideThePicture() {
     const QRectF extent(kMargin * kScale, kMargin * kScale, kPanelFigureWidth * kScale, kPanelFigureHeight * kScale);
     const QFontMetricsF metrics(PanelLabelFont(QGuiApplication::font(), kScale));
     for (const Loads& l : loads) {
-        Case c;
-        c.SigxA = l.sigxA;
-        c.SigxB = float(l.sigxB);
-        c.SigyA = l.sigyA;
-        c.SigyC = float(l.sigyC);
-        c.p = l.p;
+        const Case c = Loaded(l.sigxA, l.sigxB, l.sigyA, l.sigyC, l.p);
         const int side = int((2 * kMargin + kPanelFigureWidth) * kScale);
-        QImage image(side, side, QImage::Format_RGB32);
-        image.fill(Qt::white);
-        QPainter p(&image);
-        p.scale(kScale, kScale);
-        DrawPanelDrawing(p, kMargin, kMargin, c);
-        p.end();
+        const QImage image = Drawn(c, DrawPanelDrawing, kMargin, QSize(side, side));
         const QString loadsText = QString("loads %1").arg(&l - loads);
         for (int y = 0; y < image.height(); ++y)
             for (int x = 0; x < image.width(); ++x)

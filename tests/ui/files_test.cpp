@@ -1,6 +1,7 @@
 // New, Open, Save, Save As and the recent files through the main window, the
 // start-up without tables and the screenshot.
 #include <QAction>
+#include <QFile>
 #include <QImage>
 #include <QRadioButton>
 #include <QTreeWidget>
@@ -34,20 +35,21 @@ class FilesTest : public QObject {
     Q_OBJECT
 private slots:
     void saveThenOpenRoundTrip();
-    void openedSafetyFormatBeatsCondition();
     void newAfterEditsRestoresDefaults();
     void cancelAndMissingFile();
-    void recentListOfOpens();
-    void recentListOfSaveAs();
-    void recentItemClick();
+    void refusedFilesAreNamedSafely();
+    void recentList();
     void missingTablesKeepWindowUsable();
     void screenshotIsWritten();
 };
 
+// The boxes come back as saved; the opened safety factor beats condition B's own.
 void FilesTest::saveThenOpenRoundTrip() {
     WindowFixture f;
     f.Type("it", "18");
     f.Type("isigx1", "-120.5");
+    f.Get<QRadioButton>("opt_cond_b")->click();
+    f.Type("ifs", "1.20");
     f.Get("iproj")->setFocus();
     QCoreApplication::processEvents();               // the whole text is selected on entry
     QTest::keyClicks(f.Get("iproj"), "\"Deck\" 3");  // a quote would break the file's line
@@ -56,11 +58,16 @@ void FilesTest::saveThenOpenRoundTrip() {
     f.io.nextPath = path;
     f.window->Files().Save();
     f.window->Files().New();
+    QCOMPARE(f.Text("ifs"), QString("1.43"));
     f.Open(path);
     QVERIFY(f.io.warnings.isEmpty());
     QCOMPARE(f.Text("it"), QString("18.0"));
     QCOMPARE(f.Text("isigx1"), QString("-120.5"));
     QCOMPARE(f.Text("iproj"), QString("Deck 3"));
+    QVERIFY(f.Get<QRadioButton>("opt_cond_b")->isChecked());
+    QCOMPARE(f.Text("ifs"), QString("1.20"));
+    QCOMPARE(f.Text("iufa"), QString("0.80"));
+    QCOMPARE(f.c().FS, 1.2f);
     QCOMPARE(f.window->windowTitle(), "VELTAR: " + path);
     // Save on an opened case writes straight back: a dialog would be cancelled here.
     f.io.nextPath.clear();
@@ -69,20 +76,6 @@ void FilesTest::saveThenOpenRoundTrip() {
     f.window->Files().New();
     f.Open(path);
     QCOMPARE(f.Text("it"), QString("19.0"));
-}
-
-void FilesTest::openedSafetyFormatBeatsCondition() {
-    WindowFixture f;
-    f.Get<QRadioButton>("opt_cond_b")->click();
-    f.Type("ifs", "1.20");
-    f.SaveAs(f.Path("condb.velta"));
-    f.window->Files().New();
-    QCOMPARE(f.Text("ifs"), QString("1.43"));
-    f.Open(f.Path("condb.velta"));
-    QVERIFY(f.Get<QRadioButton>("opt_cond_b")->isChecked());
-    QCOMPARE(f.Text("ifs"), QString("1.20"));
-    QCOMPARE(f.Text("iufa"), QString("0.80"));
-    QCOMPARE(f.c().FS, 1.2f);
 }
 
 void FilesTest::newAfterEditsRestoresDefaults() {
@@ -113,50 +106,52 @@ void FilesTest::cancelAndMissingFile() {
     QVERIFY(Stored(f).isEmpty());
 }
 
-void FilesTest::recentListOfOpens() {
+// The message box quotes a file as the command line does, control bytes escaped; a
+// read-only file is not replaced and the window keeps its file.
+void FilesTest::refusedFilesAreNamedSafely() {
     WindowFixture f;
-    const QStringList names = {"A", "B", "C", "D", "E"};
-    SaveAll(f, names);
-    f.settings.remove("Recent Files");
-    for (const QString& name : names) f.Open(f.Path(name + ".velta"));
-    QCOMPARE(Stored(f), QStringList({"E.velta", "D.velta", "C.velta", "B.velta"}));
-    f.Open(f.Path("C.velta"));
-    QCOMPARE(Stored(f), QStringList({"C.velta", "E.velta", "D.velta", "B.velta"}));
-    // Opening the current file again leaves the order alone.
-    f.Open(f.Path("C.velta"));
-    QCOMPARE(Stored(f), QStringList({"C.velta", "E.velta", "D.velta", "B.velta"}));
-    QCOMPARE(Recent(f, 1)->text(), "1. " + f.Path("C.velta"));
+    const QString escapes = QString(VELTAR_FIXTURES) + "/regressions/terminal-escapes-in-first-line.velta";
+    f.Open(escapes);
+    QCOMPARE(f.io.warnings,
+             QStringList{escapes + ", line 1: not a project file version: \"\\x1b[2J\\x1b[31mOWNED\\x07\""});
+    const QString kept = f.Path("kept.velta");
+    f.SaveAs(kept);
+    QFile(kept).setPermissions(QFileDevice::ReadOwner | QFileDevice::ReadGroup | QFileDevice::ReadOther);
+    f.Type("it", "18");
+    f.window->Files().Save();
+    QCOMPARE(f.io.warnings.last(), "can't save file - " + kept + ": the file is read-only");
+    f.window->Files().New();
+    f.Open(kept);
+    QCOMPARE(f.Text("it"), QString("20.0"));
 }
 
-void FilesTest::recentListOfSaveAs() {
+// Save As and Open put a file on top, Save As even when it is listed already, Open
+// not when it is the current file; a click opens its file and moves it up.
+void FilesTest::recentList() {
     WindowFixture f;
     for (int i = 0; i <= 4; ++i) QVERIFY(!Recent(f, i)->isVisible());
     SaveAll(f, {"C"});
     QVERIFY(Recent(f, 0)->isVisible());  // the separator
     QVERIFY(Recent(f, 1)->isVisible() && !Recent(f, 2)->isVisible());
-    SaveAll(f, {"E", "D", "F"});
-    QCOMPARE(Stored(f), QStringList({"F.velta", "D.velta", "E.velta", "C.velta"}));
-    SaveAll(f, {"C", "F"});
-    // Saving under a name already listed adds it again.
-    QCOMPARE(Stored(f), QStringList({"F.velta", "C.velta", "F.velta", "D.velta"}));
-}
-
-void FilesTest::recentItemClick() {
-    WindowFixture f;
-    SaveAll(f, {"D", "C", "B", "A"});
+    SaveAll(f, {"A", "B", "D", "E"});
+    QCOMPARE(Stored(f), QStringList({"E.velta", "D.velta", "B.velta", "A.velta"}));
+    f.Open(f.Path("C.velta"));
+    f.Open(f.Path("C.velta"));
+    QCOMPARE(Stored(f), QStringList({"C.velta", "E.velta", "D.velta", "B.velta"}));
+    QCOMPARE(Recent(f, 1)->text(), "1. " + f.Path("C.velta"));
+    SaveAll(f, {"E"});
+    QCOMPARE(Stored(f), QStringList({"E.velta", "C.velta", "E.velta", "D.velta"}));
     f.Type("it", "12");
-    f.window->Files().Save();  // A holds t = 12
-    QCOMPARE(Stored(f), QStringList({"A.velta", "B.velta", "C.velta", "D.velta"}));
-    Recent(f, 3)->trigger();
-    QCOMPARE(Stored(f), QStringList({"C.velta", "A.velta", "B.velta", "D.velta"}));
-    QCOMPARE(f.c().FileName, f.Path("C.velta").toStdString());
-    QCOMPARE(f.c().AppPath, (f.dir.path() + "/").toStdString());
-    QCOMPARE(f.Text("it"), QString("20.0"));
-    Recent(f, 1)->trigger();
-    QCOMPARE(Stored(f), QStringList({"C.velta", "A.velta", "B.velta", "D.velta"}));
+    f.window->Files().Save();  // E holds t = 12
     Recent(f, 2)->trigger();
+    QCOMPARE(Stored(f), QStringList({"C.velta", "E.velta", "E.velta", "D.velta"}));
+    QCOMPARE(f.Text("it"), QString("20.0"));
+    QCOMPARE(f.c().AppPath, (f.dir.path() + "/").toStdString());
+    Recent(f, 1)->trigger();  // the current file
+    QCOMPARE(Stored(f), QStringList({"C.velta", "E.velta", "E.velta", "D.velta"}));
+    Recent(f, 3)->trigger();
+    QCOMPARE(Stored(f), QStringList({"E.velta", "C.velta", "E.velta", "D.velta"}));
     QCOMPARE(f.Text("it"), QString("12.0"));
-    QCOMPARE(Stored(f), QStringList({"A.velta", "C.velta", "B.velta", "D.velta"}));
 }
 
 void FilesTest::missingTablesKeepWindowUsable() {

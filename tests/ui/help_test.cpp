@@ -1,6 +1,6 @@
 // Help, manuals and About: the help window opens at its contents, finds words by
 // search and opens the topic of a control; missing files are named; the About
-// window shows its texts, hides an empty link and reports a failed open.
+// window hides an empty link and reports a failed open.
 #include <QHelpContentModel>
 #include <QHelpEngine>
 #include <QHelpSearchEngine>
@@ -36,9 +36,8 @@ private slots:
     void searchFindsTripping();
     void controlsOpenTheirTopics();
     void missingFilesAreNamed();
-    void aboutShowsItsTexts();
-    void aboutHidesAnEmptyLink();
-    void aboutReportsAFailedOpen();
+    void aboutOpensAndAClickCloses();
+    void aboutLinks();
 };
 
 void HelpTest::contentsMenuOpensTheFirstPage() {
@@ -76,10 +75,7 @@ void HelpTest::searchFindsTripping() {
 // F1 on a control: the numbered topics of the menus, a box's own page, and the
 // contents for a control the help does not describe.
 void HelpTest::controlsOpenTheirTopics() {
-    const struct {
-        const char* control;
-        const char* page;
-    } rows[] = {
+    const std::pair<const char*, const char*> rows[] = {
         {"mnufile", "files.html#"},
         {"mnustiffl", "dialogs-table.html#l-table"},
         {"mnustiffusp", "dialogs-builtup.html#trapezoid"},
@@ -89,10 +85,10 @@ void HelpTest::controlsOpenTheirTopics() {
         {"canvas", "index.html#"},
     };
     WindowFixture f;
-    for (const auto& row : rows) {
-        HelpWindow* help = Commands(f).Topic(row.control);
+    for (const auto& [control, page] : rows) {
+        HelpWindow* help = Commands(f).Topic(control);
         QVERIFY(help);
-        QCOMPARE(Page(*help), QString(row.page));
+        QCOMPARE(Page(*help), QString(page));
     }
 }
 
@@ -115,31 +111,24 @@ void HelpTest::missingFilesAreNamed() {
                                               "can't find file - " + docs + "VELTAR Database File.pdf"}));
 }
 
-void HelpTest::aboutShowsItsTexts() {
+void HelpTest::aboutOpensAndAClickCloses() {
     WindowFixture f;
     f.window->findChild<QAction*>("mnuabout")->trigger();
     auto* about = f.window->findChild<AboutWindow*>("about");
     QVERIFY(about && about->isVisible());
-    QCOMPARE(about->windowTitle(), QString("About VELTAR"));
-    const struct {
-        const char* label;
-        const char* text;
-    } rows[] = {
-        {"lblProduct", "VELTAR"},
-        {"lblTitle", "Plate/Stiff/Girder check based on ABS Offshore Structures"},
-        {"lblVersion", "Version 1.8"},
-    };
-    for (const auto& row : rows) QCOMPARE(about->findChild<QLabel*>(row.label)->text(), QString(row.text));
-    QCOMPARE(about->findChild<QLabel*>("lblProduct")->palette().color(QPalette::WindowText), QColor(0, 85, 152));
     QVERIFY(!about->findChild<QLabel*>("Picture1")->pixmap().isNull());
     // A click on any label that is not a link closes the window.
     QTest::mouseClick(about->findChild<QLabel*>("lblTitle"), Qt::LeftButton);
     QTRY_VERIFY(!f.window->findChild<AboutWindow*>("about"));
 }
 
-void HelpTest::aboutHidesAnEmptyLink() {
+// An empty address hides its link; a link that cannot be opened says so, and the
+// window stays.
+void HelpTest::aboutLinks() {
     QMainWindow owner;
     RecordingIO io;
+    QList<QUrl> asked;
+    const auto failing = [&asked](const QUrl& url) { return asked << url, false; };
     const struct {
         AboutLinks links;
         bool mail, web;
@@ -149,28 +138,16 @@ void HelpTest::aboutHidesAnEmptyLink() {
         {{"", "/opt/veltar/Documentation"}, false, true},
     };
     for (const auto& row : rows) {
-        AboutWindow about(&owner, io, row.links);
-        about.ShowCentred();
-        QCOMPARE(about.findChild<QLabel*>("ab6")->isVisible(), row.mail);
-        QCOMPARE(about.findChild<QLabel*>("ab5")->isVisible(), row.web);
+        auto* about = new AboutWindow(&owner, io, row.links, failing);
+        about->ShowCentred();
+        QCOMPARE(about->findChild<QLabel*>("ab6")->isVisible(), row.mail);
+        QCOMPARE(about->findChild<QLabel*>("ab5")->isVisible(), row.web);
+        for (auto* link : {about->findChild<QLabel*>("ab6"), about->findChild<QLabel*>("ab5")})
+            if (link->isVisible()) QTest::mouseClick(link, Qt::LeftButton);
+        QVERIFY(about->isVisible());
     }
-}
-
-void HelpTest::aboutReportsAFailedOpen() {
-    QMainWindow owner;
-    RecordingIO io;
-    QList<QUrl> asked;
-    auto* about =
-        new AboutWindow(&owner, io, {"ship@example.org", "/opt/veltar/Documentation"}, [&asked](const QUrl& url) {
-            asked << url;
-            return false;
-        });
-    about->ShowCentred();
-    QTest::mouseClick(about->findChild<QLabel*>("ab6"), Qt::LeftButton);
-    QTest::mouseClick(about->findChild<QLabel*>("ab5"), Qt::LeftButton);
     QCOMPARE(asked, QList<QUrl>({QUrl("mailto:ship@example.org"), QUrl::fromLocalFile("/opt/veltar/Documentation")}));
     QCOMPARE(io.warnings, QStringList(2, " There was an error when trying to open a default browser "));
-    QVERIFY(about->isVisible());
 }
 
 QTEST_MAIN(HelpTest)

@@ -1,6 +1,8 @@
 // The Enter and arrow chains of the main window's boxes.
 #include <QTest>
 
+#include <tuple>
+
 #include "ui/boxdefs.h"
 #include "ui/navigation.h"
 
@@ -37,13 +39,7 @@ void NavigationTest::enterChainRunsRoundTheWindow() {
 void NavigationTest::branchesAndArrows() {
     constexpr int kEnter = -1, up = int(Arrow::Up), down = int(Arrow::Down), left = int(Arrow::Left),
                   right = int(Arrow::Right);
-    struct Row {
-        const char* from;
-        int key;
-        EnterContext ctx;
-        const char* to;
-    };
-    const Row rows[] = {
+    const std::tuple<const char*, int, EnterContext, const char*> rows[] = {
         {"cbofyp", kEnter, {true, false, false}, "ifyp"},
         {"cbofys", kEnter, {true, false, false}, "ie"},
         {"cbofys", kEnter, {false, true, false}, "ifys"},
@@ -58,9 +54,9 @@ void NavigationTest::branchesAndArrows() {
         {"itau1", up, {}, "isigy1"},
         {"ie", up, {}, ""},
     };
-    for (const Row& r : rows) {
-        const std::string_view next = r.key == kEnter ? NextOnEnter(r.from, r.ctx) : NextOnArrow(r.from, Arrow(r.key));
-        QVERIFY2(Name(next) == r.to, qPrintable(QString("%1 key %2: %3").arg(r.from).arg(r.key).arg(Name(next))));
+    for (const auto& [from, key, ctx, to] : rows) {
+        const std::string_view next = key == kEnter ? NextOnEnter(from, ctx) : NextOnArrow(from, Arrow(key));
+        QVERIFY2(Name(next) == to, qPrintable(QString("%1 key %2: %3").arg(from).arg(key).arg(Name(next))));
     }
 }
 

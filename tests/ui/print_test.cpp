@@ -6,6 +6,8 @@
 #include <QPrinter>
 #include <QRadioButton>
 
+#include <tuple>
+
 #include "pdftext.h"
 #include "ui/printactions.h"
 #include "windowfixture.h"
@@ -46,31 +48,26 @@ private slots:
 
 void PrintTest::itemsSetTheModeAndPrintEachCopy() {
     if (!HavePdfToText()) QSKIP("pdftotext (poppler-utils) is not installed; the PDF cannot be read back");
-    struct Row {
-        const char* item;
-        i16 mode;
-        const char* option;
-        int copies;  // 0: the dialog was cancelled
-    };
-    const Row rows[] = {
+    // Item, check mode, option button and copies (0: the dialog was cancelled).
+    const std::tuple<const char*, i16, const char*, int> rows[] = {
         {"mnuprSc1", 3, "optBuckling3", 3},          {"mnuprbu1", 1, "optbuckling1", 1},
         {"mnuprbu2", 2, "optbuckling2", 0},          {"mnuprintbuckling1", 1, "optbuckling1", 1},
         {"mnuprintbuckling2", 2, "optbuckling2", 1}, {"mnuprintScantling1", 3, "optBuckling3", 1},
     };
     WindowFixture f;
-    for (const Row& r : rows) {
+    for (const auto& [item, mode, option, copies] : rows) {
         QTemporaryDir out;
-        auto printer = std::make_unique<FilePrinter>(out.path(), r.copies);
+        auto printer = std::make_unique<FilePrinter>(out.path(), copies);
         FilePrinter& files = *printer;
         f.window->Prints().SetTarget(std::move(printer));
-        f.window->findChild<QAction*>(r.item)->trigger();
-        QCOMPARE(f.c().CheckMode, r.mode);
-        QVERIFY2(f.Get<QRadioButton>(r.option)->isChecked(), r.item);
-        QCOMPARE(files.documents, r.copies);
-        const QString title = r.mode == 3 ? "Scantling of Plate/Stiff/Girder" : "Plate/Stiff/Girder check";
-        for (int copy = 1; copy <= r.copies; ++copy) {
+        f.window->findChild<QAction*>(item)->trigger();
+        QCOMPARE(f.c().CheckMode, mode);
+        QVERIFY2(f.Get<QRadioButton>(option)->isChecked(), item);
+        QCOMPARE(files.documents, copies);
+        const QString title = mode == 3 ? "Scantling of Plate/Stiff/Girder" : "Plate/Stiff/Girder check";
+        for (int copy = 1; copy <= copies; ++copy) {
             const QStringList pages = PdfPages(out.filePath(QString("copy-%1.pdf").arg(copy)));
-            QVERIFY2(!pages.isEmpty() && Squeezed(pages[0]).contains(title), r.item);
+            QVERIFY2(!pages.isEmpty() && Squeezed(pages[0]).contains(title), item);
         }
     }
     QVERIFY(f.io.warnings.isEmpty());

@@ -10,6 +10,8 @@
 #include <QTabWidget>
 #include <QTreeWidget>
 
+#include <tuple>
+
 #include "core/fieldtable.h"
 #include "ui/boxtips.h"
 #include "ui/inputbox.h"
@@ -71,7 +73,6 @@ QRect Frame(WindowFixture& f, const char* name) { return f.Get<QWidget>(name)->g
 class WindowTest : public QObject {
     Q_OBJECT
 private slots:
-    void focusColourFollowsTheFocus_data();
     void focusColourFollowsTheFocus();
     void nothingClippedAtStartUpAndMinimumSize();
     void extraRoomGoesToTheListAndTheFigure();
@@ -81,42 +82,26 @@ private slots:
     void firstDialogStartsWhereTheUserCanWrite();
 };
 
-void WindowTest::focusColourFollowsTheFocus_data() {
-    QTest::addColumn<QString>("box");
-    QTest::addColumn<QString>("typed");
-    QTest::addColumn<QString>("focus");
-    QTest::newRow("range message") << "it"
-                                   << "0.05"
-                                   << "it";
-    QTest::newRow("two span messages") << "is1"
-                                       << "4000"
-                                       << "is1";
-    QTest::newRow("span message from another box") << "il2"
-                                                   << "500"
-                                                   << "is1";
-    QTest::newRow("no message") << "il1"
-                                << "3100"
-                                << "il2";
-}
-
 // After the messages (each a window that takes the focus) only the box with the
-// focus is light yellow, and it is the box the messages sent the user to.
+// focus is light yellow, and it is the box the messages sent the user to: a range
+// message, two span messages, a span message from another box, and none.
 void WindowTest::focusColourFollowsTheFocus() {
-    QFETCH(QString, box);
-    QFETCH(QString, typed);
-    QFETCH(QString, focus);
-    WindowFixture f;
-    f.io.modal = true;
-    f.Type(qPrintable(box), typed);
-    f.window->activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(f.window.get()));
-    QCoreApplication::processEvents();
-    QCOMPARE(f.Focused(), focus);
-    QStringList yellow;
-    for (InputBox* b : f.window->findChildren<InputBox*>())
-        if (b->palette().color(QPalette::Base) != QColor(Qt::white)) yellow << b->objectName();
-    QCOMPARE(yellow, QStringList{focus});
-    QCOMPARE(f.Get(qPrintable(focus))->palette().color(QPalette::Base), QColor(255, 255, 192));
+    const std::tuple<const char*, const char*, QString> rows[] = {
+        {"it", "0.05", "it"}, {"is1", "4000", "is1"}, {"il2", "500", "is1"}, {"il1", "3100", "il2"}};
+    for (const auto& [box, typed, focus] : rows) {
+        WindowFixture f;
+        f.io.modal = true;
+        f.Type(box, typed);
+        f.window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(f.window.get()));
+        QCoreApplication::processEvents();
+        QCOMPARE(f.Focused(), focus);
+        QStringList yellow;
+        for (InputBox* b : f.window->findChildren<InputBox*>())
+            if (b->palette().color(QPalette::Base) != QColor(Qt::white)) yellow << b->objectName();
+        QCOMPARE(yellow, QStringList{focus});
+        QCOMPARE(f.Get(qPrintable(focus))->palette().color(QPalette::Base), QColor(255, 255, 192));
+    }
 }
 
 // The window opens 1024 pixels wide on a 96-dpi screen; it and its minimum size

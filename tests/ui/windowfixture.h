@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QApplication>
+#include <QFile>
 #include <QLineEdit>
 #include <QSettings>
 #include <QTemporaryDir>
@@ -82,17 +83,22 @@ struct WindowFixture {
     QString Text(const char* box) { return Get(box)->text(); }
     QString Path(const QString& name) { return dir.filePath(name); }
     QString Focused() { return QApplication::focusWidget()->objectName(); }
+    static QByteArray Bytes(const QString& path) {
+        QFile file(path);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(missing)");
+    }
 
-    // Types into a box and leaves it with Enter, as the user does.
-    void Type(const char* box, const QString& text) {
-        QLineEdit* edit = Get(box);
+    // Types into a box, replacing its text, and leaves it with Enter as the user does
+    // (or stays in it).
+    static void TypeInto(QLineEdit* edit, const QString& text, bool leave = true) {
         edit->setFocus(Qt::OtherFocusReason);
         QCoreApplication::processEvents();  // the box just left is stored first
         edit->selectAll();
         QTest::keyClicks(edit, text);
-        QTest::keyClick(edit, Qt::Key_Return);
+        if (leave) QTest::keyClick(edit, Qt::Key_Return);
         QCoreApplication::processEvents();
     }
+    void Type(const char* box, const QString& text) { TypeInto(Get(box), text); }
     void Open(const QString& path) {
         io.nextPath = path;
         window->Files().Open();

@@ -10,6 +10,7 @@
 #include "checks/buckling/buckling.h"
 #include "core/arith.h"
 #include "core/stresses.h"
+#include "faultof.h"
 
 namespace veltar {
 namespace {
@@ -35,17 +36,6 @@ Case Stiffened(float sigx = -100, float sigy = -30) {
 // Title, Formula, Value, Reference and Colour.
 using Line = std::tuple<std::string, std::string, std::string, std::string, int>;
 Line Parts(const ResultLine& l) { return {l.Title, l.Formula, l.Value, l.Reference, l.Colour}; }
-
-// The fault text that ends `step`, or empty text when the step completes.
-template <typename Step>
-std::string FaultOf(Step&& step) {
-    try {
-        step();
-    } catch (const CalcFault& fault) {
-        return fault.text;
-    }
-    return {};
-}
 
 // ks = 1.1*(5.34 + 4*(625/3000)^2) = 6.0651, tauE = pi^2*ks*E/10.92*(20/625)^2 = 1156.3,
 // tauC = tau0*(1 - 0.24*tau0/tauE) = 131.9 with tau0 = 235/sqrt(3); kS = 1.1*8.4/2.1

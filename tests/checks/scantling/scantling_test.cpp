@@ -8,6 +8,7 @@
 
 #include "checks/scantling/scantling.h"
 #include "core/arith.h"
+#include "faultof.h"
 
 namespace veltar {
 namespace {
@@ -32,17 +33,6 @@ const Tables kGrades = [] {
 void RunChecks(Case& c) {
     for (auto check : {PlateYield, StiffenerYield, PlateScantling}) check(c);
     for (auto check : {StiffenerScantling, GirderScantling}) check(c, kGrades);
-}
-
-// The fault text that ends `step`, or empty text when the step completes.
-template <typename Step>
-std::string FaultOf(Step&& step) {
-    try {
-        step();
-    } catch (const CalcFault& fault) {
-        return fault.text;
-    }
-    return {};
 }
 
 // Rows: structure type, option, ps, s1, s2, L1, Fyp and the line without its title tail.
