@@ -3,7 +3,8 @@
 
 namespace veltar::cli {
 
-// Arguments after the word "batch": FILE.velti [-o OUT.velto] [--data DIR].
+// Arguments after the word "batch": FILE.velti|- [-o OUT|-] [--format velto|csv|jsonl]
+// [--jobs N] [--data DIR].
 int RunBatch(int argc, char** argv);
 
 }  // namespace veltar::cli

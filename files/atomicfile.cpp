@@ -75,12 +75,11 @@ std::FILE* CreateTemp(const fs::path& target, fs::path& temp) {
     return nullptr;
 }
 
-Status WriteAndClose(std::FILE* f, std::string_view content) {
+// The data reaches the disk before the rename makes it the file: a power cut then
+// leaves the old file or the new one, never an empty one.
+Status FlushAndClose(std::FILE* f) {
     errno = 0;
-    // The data reaches the disk before the rename makes it the file: a power cut then
-    // leaves the old file or the new one, never an empty one.
-    bool ok = std::fwrite(content.data(), 1, content.size(), f) == content.size() && std::fflush(f) == 0 &&
-              ::fsync(::fileno(f)) == 0;
+    bool ok = std::fflush(f) == 0 && ::fsync(::fileno(f)) == 0;
     std::string reason = ok ? std::string() : ErrnoReason("write error");
     if (std::fclose(f) != 0 && ok) {
         ok = false;
@@ -99,23 +98,57 @@ void CopyPermissions(const fs::path& from, const fs::path& to) {
 }  // namespace
 
 Status ReplaceFileContent(const std::string& path, std::string_view content) {
-    fs::path target;
-    if (Status s = ResolveTarget(path, target); !s) return s;
+    FileReplacement file;
+    if (Status s = file.Open(path); !s) return s;
+    if (Status s = file.Write(content); !s) return s;
+    return file.Commit();
+}
+
+FileReplacement::~FileReplacement() { Discard(); }
+
+Status FileReplacement::Open(const std::string& path) {
+    Discard();
+    if (Status s = ResolveTarget(path, target_); !s) return s;
     std::error_code ec;
-    if (target.filename().empty()) return Status::Error("no file name");
-    if (fs::is_directory(target, ec)) return Status::Error("is a directory");
-    if (IsReadOnly(target)) return Status::Error("the file is read-only");
-    fs::path temp;
-    std::FILE* f = CreateTemp(target, temp);
-    if (f == nullptr) return Status::Error(ErrnoReason("can't create a temporary file"));
-    Status written = WriteAndClose(f, content);
+    if (target_.filename().empty()) return Status::Error("no file name");
+    if (fs::is_directory(target_, ec)) return Status::Error("is a directory");
+    if (IsReadOnly(target_)) return Status::Error("the file is read-only");
+    file_ = CreateTemp(target_, temp_);
+    if (file_ == nullptr) return Status::Error(ErrnoReason("can't create a temporary file"));
+    return Status::Ok();
+}
+
+Status FileReplacement::Write(std::string_view piece) {
+    if (file_ == nullptr) return Status::Error("write error");
+    errno = 0;
+    if (std::fwrite(piece.data(), 1, piece.size(), file_) == piece.size()) return Status::Ok();
+    Status failed = Status::Error(ErrnoReason("write error"));
+    Discard();
+    return failed;
+}
+
+Status FileReplacement::Commit() {
+    if (file_ == nullptr) return Status::Error("write error");
+    Status written = FlushAndClose(file_);
+    file_ = nullptr;
+    std::error_code ec;
     if (written) {
-        CopyPermissions(target, temp);
-        fs::rename(temp, target, ec);
+        CopyPermissions(target_, temp_);
+        fs::rename(temp_, target_, ec);
         if (ec) written = Status::Error(ec.message());
     }
-    if (!written) fs::remove(temp, ec);
+    if (!written) fs::remove(temp_, ec);
+    temp_.clear();
     return written;
+}
+
+void FileReplacement::Discard() {
+    if (file_ == nullptr) return;
+    std::fclose(file_);
+    file_ = nullptr;
+    std::error_code ec;
+    fs::remove(temp_, ec);
+    temp_.clear();
 }
 
 }  // namespace veltar

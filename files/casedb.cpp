@@ -51,6 +51,9 @@ std::vector<const FieldDef*> NumericCells() {
 
 std::vector<std::string_view> Split(std::string_view s, char sep) {
     std::vector<std::string_view> parts;
+    // Room for every cell at once: a case row has 32, and growing to them costs more
+    // than counting the separators.
+    parts.reserve(static_cast<size_t>(std::count(s.begin(), s.end(), sep)) + 1);
     for (std::size_t from = 0;;) {
         const std::size_t at = s.find(sep, from);
         parts.push_back(s.substr(from, at - from));
@@ -180,28 +183,50 @@ Status ReadRow(std::string_view text, const Tables& tables, int decSep, CaseRow&
 
 }  // namespace
 
+CaseLineReader::CaseLineReader(std::streambuf& in, std::string source)
+    : lines_(in, kMaxLineLength), source_(std::move(source)) {}
+
+Status CaseLineReader::Next(std::string_view& text, int& line, bool& got) {
+    got = false;
+    const LineReader::Result read = lines_.Next(line_);
+    if (read == LineReader::Result::TooLong)
+        return Status::Error(source_ + ": line " + std::to_string(lines_.Number()) + " is longer than " +
+                             std::to_string(kMaxLineLength) + " characters");
+    if (read == LineReader::Result::End) {
+        warning_ = source_ + ": no \"End\" row; read to the end of the file";
+        return Status::Ok();
+    }
+    // Only blanks are trimmed: a leading TAB is an empty first cell.
+    text = Trim(line_, " ");
+    if (IsEndRow(text.substr(0, text.find('\t')))) return Status::Ok();
+    line = lines_.Number();
+    got = true;
+    return Status::Ok();
+}
+
+Status ReadCaseRowText(std::string_view text, int line, const std::string& source, const Tables& tables, int decSep,
+                       CaseRow& row) {
+    row = CaseRow{};
+    row.line = line;
+    if (Status s = ReadRow(text, tables, decSep, row); !s) return Status::Error(source + ": " + s.message);
+    return Status::Ok();
+}
+
 Status ParseCaseTable(std::istream& in, const std::string& source, const Tables& tables, int decSep, CaseDatabase& db,
                       std::vector<std::string>& warnings) {
     std::vector<CaseRow> rows;
-    std::string line;
-    LineReader lines(*in.rdbuf(), kMaxLineLength);
+    CaseLineReader reader(*in.rdbuf(), source);
     for (;;) {
-        const LineReader::Result got = lines.Next(line);
-        if (got == LineReader::Result::TooLong)
-            return Status::Error(source + ": line " + std::to_string(lines.Number()) + " is longer than " +
-                                 std::to_string(kMaxLineLength) + " characters");
-        if (got == LineReader::Result::End) {
-            warnings.push_back(source + ": no \"End\" row; read to the end of the file");
-            break;
-        }
-        // Only blanks are trimmed: a leading TAB is an empty first cell.
-        const std::string_view text = Trim(line, " ");
-        if (IsEndRow(text.substr(0, text.find('\t')))) break;
+        std::string_view text;
+        int line = 0;
+        bool got = false;
+        if (Status s = reader.Next(text, line, got); !s) return s;
+        if (!got) break;
         CaseRow row;
-        row.line = lines.Number();
-        if (Status s = ReadRow(text, tables, decSep, row); !s) return Status::Error(source + ": " + s.message);
+        if (Status s = ReadCaseRowText(text, line, source, tables, decSep, row); !s) return s;
         rows.push_back(std::move(row));
     }
+    if (!reader.Warning().empty()) warnings.push_back(reader.Warning());
     db.rows = std::move(rows);
     db.DbRow = 0;
     return Status::Ok();

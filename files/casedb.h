@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "core/case.h"
+#include "core/lines.h"
 #include "core/status.h"
 #include "profiles/tables.h"
 
@@ -44,6 +45,36 @@ struct CaseDatabase {
 
     int DbRowCount() const { return static_cast<int>(rows.size()); }
 };
+
+// The rows of a case table as texts, one at a time up to the "End" row, so that a
+// table of any length is read in the memory of one line. `source` names the input in
+// messages. Reading the cells of a row is a step of its own (ReadCaseRowText), which
+// several threads may take at once.
+class CaseLineReader {
+public:
+    CaseLineReader(std::streambuf& in, std::string source);
+
+    // The next row's text, trimmed of blanks, and its line number; `got` false at the
+    // "End" row or the end of the input. The text lasts until the next call. A line too
+    // long for any row is refused as soon as it passes the limit, before it is read whole.
+    Status Next(std::string_view& text, int& line, bool& got);
+
+    const std::string& Source() const { return source_; }
+
+    // After the last row: the warning about a table without an "End" row, or an empty text.
+    const std::string& Warning() const { return warning_; }
+
+private:
+    LineReader lines_;
+    std::string source_;
+    std::string line_;
+    std::string warning_;
+};
+
+// The cells of one row's text, as CaseLineReader gives it, into `row`; an error names
+// the source, the line and the cell.
+Status ReadCaseRowText(std::string_view text, int line, const std::string& source, const Tables& tables, int decSep,
+                       CaseRow& row);
 
 // Reads the rows of a case table up to its "End" row. `source` names the input in
 // messages. A table without an "End" row is read to its end and warned about. On an

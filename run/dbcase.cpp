@@ -63,9 +63,7 @@ void ApplyGirder(Case& c, const CaseRow& r) {
 
 }  // namespace
 
-bool LoadDatabaseCase(Case& c, const Tables& tables, CaseDatabase& db, int row, CalcEvents& events) {
-    if (row < 0 || row >= db.DbRowCount() || db.rows[row].comment) return false;
-    const CaseRow& r = db.rows[row];
+void ApplyCaseRow(Case& c, const Tables& tables, const CaseRow& r) {
     ApplyInputs(c, r);
     // The user-defined grade keeps the row's strengths instead of a table grade's.
     c.PlateGradeIndex = static_cast<i16>(tables.Mat.count);
@@ -76,6 +74,11 @@ bool LoadDatabaseCase(Case& c, const Tables& tables, CaseDatabase& db, int row, 
     // left by the previous section, which must be this row's girder.
     SetStiffenerProfile(c, tables, c.StiffKind);
     GirderSection(c);
+}
+
+bool LoadDatabaseCase(Case& c, const Tables& tables, CaseDatabase& db, int row, CalcEvents& events) {
+    if (row < 0 || row >= db.DbRowCount() || db.rows[row].comment) return false;
+    ApplyCaseRow(c, tables, db.rows[row]);
     Calculate(c, tables, events);
     db.DbRow = row;
     return true;

@@ -16,6 +16,10 @@ namespace veltar {
 // loaded) for a comment row or a row beyond the table.
 bool LoadDatabaseCase(Case& c, const Tables& tables, CaseDatabase& db, int row, CalcEvents& events);
 
+// The first half of LoadDatabaseCase: the row's inputs, profiles and grades copied
+// into the case and its stiffener and girder sections computed, ready to calculate.
+void ApplyCaseRow(Case& c, const Tables& tables, const CaseRow& r);
+
 // Why the last run of `c` gave no trustworthy factors; empty when it gave them.
 std::string RunFault(const Case& c);
 

@@ -58,6 +58,7 @@ class CaseDb : public ::testing::Test {
 protected:
     CaseDb() { fs::remove_all(dir), fs::create_directories(dir); }
     ~CaseDb() override { fs::remove_all(dir); }
+    std::string d() const { return dir.string() + "/"; }
     void SetUp() override { ASSERT_TRUE(ReadTables(VELTAR_DATA_DIR, tables).ok); }
     Status Parse(const std::string& text, int decSep = 0) {
         std::istringstream in(text);
@@ -272,7 +273,8 @@ TEST_F(CaseDb, AFaultedRowWritesErrorsAndAFailedWriteLeavesNoFile) {
 // Exit codes, the summary line on stdout and one line on stderr per fault or warning.
 TEST_F(CaseDb, BatchCommand) {
     const std::string d = dir.string() + "/", data = VELTAR_DATA_DIR, two = kFixtures + "two_cases.velti";
-    const std::string usage = "usage: veltar-cli batch FILE.velti [-o OUT.velto] [--data DIR]\n";
+    const std::string usage =
+        "usage: veltar-cli batch FILE.velti|- [-o OUT|-] [--format velto|csv|jsonl] [--jobs N] [--data DIR]\n";
     fs::copy_file(two, d + "t.velti");
     fs::resize_file(d + "t.velti", fs::file_size(d + "t.velti") - 5);  // without its "end\r\n"
     {
@@ -310,7 +312,23 @@ TEST_F(CaseDb, BatchCommand) {
          cli::kExitFileError,
          "",
          "veltar-cli: can't save file - " + d + "no/r.velto"},
+        {{d + "t.velti", "--format", "csv", "--jobs", "2", "--data", data},
+         cli::kExitOk,
+         d + "t.csv: ",
+         "veltar-cli: "},
+        {{two, "-o", two, "--data", data},
+         cli::kExitFileError,
+         "",
+         "veltar-cli: the result table " + two + " would replace the case table " + two + "\n"},
         // A wrong word is named before the usage.
+        {{"a.velti", "--format", "xls"},
+         cli::kExitUsage,
+         "",
+         "veltar-cli: --format: \"xls\" is not velto, csv or jsonl\n"},
+        {{"a.velti", "--jobs", "0"},
+         cli::kExitUsage,
+         "",
+         "veltar-cli: --jobs: \"0\" is not a whole number from 1 to 64\n"},
         {{}, cli::kExitUsage, "", "veltar-cli: no case table named\n" + usage},
         {{"a.velti", "-o"}, cli::kExitUsage, "", "veltar-cli: -o needs a value\n" + usage},
         {{"a.velti", "b.velti"}, cli::kExitUsage, "", "veltar-cli: a second file b.velti (only one is read)\n" + usage},
@@ -330,6 +348,27 @@ TEST_F(CaseDb, BatchCommand) {
         }
         EXPECT_TRUE(k.code != cli::kExitOk || fs::exists(k.out.substr(0, k.out.find(": ")))) << k.out;
     }
+}
+
+// The result is written while the rows are read: a row that cannot be read after
+// many were written still leaves the earlier result table whole, with no temporary file.
+TEST_F(CaseDb, ABatchStoppedByABadRowKeepsTheEarlierResultTable) {
+    const std::string table = d() + "late.velti", result = d() + "late.velto";
+    {
+        std::ofstream out(table, std::ios::binary);
+        for (int i = 0; i < 3000; ++i) out << CaseLine();
+        out << "Deck 3\tshort\r\nEnd\r\n";
+    }
+    std::ofstream(result, std::ios::binary) << "earlier";
+    std::string data = VELTAR_DATA_DIR, in = table, jobs = "2";
+    char* argv[] = {in.data(), const_cast<char*>("--jobs"), jobs.data(), const_cast<char*>("--data"), data.data()};
+    ::testing::internal::CaptureStderr();
+    EXPECT_EQ(cli::RunBatch(5, argv), cli::kExitFileError);
+    EXPECT_EQ(::testing::internal::GetCapturedStderr(),
+              "veltar-cli: " + table + ": line 3001: a case row needs 32 cells, found 2\n");
+    std::ifstream kept(result, std::ios::binary);
+    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(kept), {}), "earlier");
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir), {}), 2) << "a temporary file was left";
 }
 
 }  // namespace

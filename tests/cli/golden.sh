@@ -71,6 +71,8 @@ save
 batch --help
 batch commas.velti
 batch one_fault.velti -o r.velto
+batch one_fault.velti -o - --format jsonl --jobs 2
+batch two_cases.velti --jobs many
 RUNS
 )"
 
