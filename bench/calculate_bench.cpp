@@ -1,7 +1,8 @@
-// Speed of the calculation run with every result line and list row (check mode 3),
-// on the default case and on the case mix, and of a whole 10 000-case table read,
-// recalculated and written in process. Goals: 10 us per run, 0.3 s per table as a
-// whole process (README.md tells how that one is timed).
+// Speed of the calculation run with every result line and list row (check mode 3)
+// and of the numbers-only run, on the default case and on the case mix, and of a whole
+// 10 000-case table read, recalculated and written in process. Goals: 5 us per run,
+// 1.5 us per numbers-only run, 0.3 s per table as a whole process (README.md tells how
+// that one is timed).
 #include <benchmark/benchmark.h>
 
 #include <filesystem>
@@ -19,7 +20,8 @@
 namespace veltar::bench {
 namespace {
 
-constexpr double kRunGoalUs = 10;
+constexpr double kRunGoalUs = 5;
+constexpr double kNumbersGoalUs = 1.5;
 constexpr double kTableGoalS = 0.3;
 
 class NoWarnings : public CalcEvents {
@@ -79,6 +81,35 @@ void CalculateCaseMix(benchmark::State& state) {
     state.counters["goal_us"] = kRunGoalUs;
 }
 BENCHMARK(CalculateCaseMix)->Unit(benchmark::kMicrosecond)->Repetitions(9)->ReportAggregatesOnly(true);
+
+void CalculateNumbersDefaultCase(benchmark::State& state) {
+    Tables tables;
+    if (!LoadTables(state, tables)) return;
+    Case c;
+    PrepareStartupCase(c, tables);
+    c.CheckMode = 3;
+    for ([[maybe_unused]] auto _ : state) {
+        CalculateNumbers(c, tables);
+        benchmark::DoNotOptimize(c.UFgw);
+    }
+    state.counters["goal_us"] = kNumbersGoalUs;
+}
+BENCHMARK(CalculateNumbersDefaultCase)->Unit(benchmark::kMicrosecond)->Repetitions(9)->ReportAggregatesOnly(true);
+
+void CalculateNumbersCaseMix(benchmark::State& state) {
+    Tables tables;
+    if (!LoadTables(state, tables)) return;
+    std::vector<Case> cases = MixCases(tables, 240);
+    if (cases.empty()) return state.SkipWithError("the case mix could not be read");
+    std::size_t i = 0;
+    for ([[maybe_unused]] auto _ : state) {
+        Case& c = cases[i++ % cases.size()];
+        CalculateNumbers(c, tables);
+        benchmark::DoNotOptimize(c.UFgw);
+    }
+    state.counters["goal_us"] = kNumbersGoalUs;
+}
+BENCHMARK(CalculateNumbersCaseMix)->Unit(benchmark::kMicrosecond)->Repetitions(9)->ReportAggregatesOnly(true);
 
 void BatchTable10000(benchmark::State& state) {
     Tables tables;

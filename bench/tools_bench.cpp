@@ -1,5 +1,5 @@
 // Speed of the Tools: the design search over every row of the four profile tables
-// and 50 plate thicknesses (166 x 50 = 8300 whole calculations of the default case, in
+// and 50 plate thicknesses (166 x 50 = 8300 numbers-only calculations of the default case, in
 // check mode 3), and a sweep of 50 steps with its crossings narrowed. Goal: the search
 // well under a second.
 #include <benchmark/benchmark.h>

@@ -4,6 +4,8 @@
 // assigned before the fault keeps its new value and every later one its old value.
 #pragma once
 
+#include <cfloat>
+#include <cmath>
 #include <string>
 #include <string_view>
 
@@ -20,13 +22,27 @@ class Checked {
 public:
     explicit Checked(std::string_view check) : check_(check) {}
 
-    double Div(double a, double b, std::string_view hint = {}) const;
-    double Sqrt(double x, std::string_view hint = {}) const;
+    // The tests of a run's several hundred operations are inline; only a fault leaves.
+    double Div(double a, double b, std::string_view hint = {}) const {
+        if (b == 0.0) Fail("division by zero", hint);
+        return Fin(a / b, hint);
+    }
+    double Sqrt(double x, std::string_view hint = {}) const {
+        if (std::isnan(x)) Fail("overflow", hint);
+        if (x < 0.0) Fail("square root of a negative number", hint);
+        return Fin(std::sqrt(x), hint);
+    }
     double Pow(double base, double exponent, std::string_view hint = {}) const;
     // The value must be finite (an overflow otherwise).
-    double Fin(double x, std::string_view hint = {}) const;
+    double Fin(double x, std::string_view hint = {}) const {
+        if (!std::isfinite(x)) Fail("overflow", hint);
+        return x;
+    }
     // Rounds to a 32-bit float; a value beyond its range is an overflow.
-    float F32(double x, std::string_view hint = {}) const;
+    float F32(double x, std::string_view hint = {}) const {
+        if (!std::isfinite(x) || std::fabs(x) > static_cast<double>(FLT_MAX)) Fail("overflow", hint);
+        return static_cast<float>(x);
+    }
 
     [[noreturn]] void Fail(std::string_view cause, std::string_view hint) const;
 

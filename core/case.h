@@ -211,10 +211,14 @@ struct Case {
     std::string FaultText;  // why the last run ended early; empty after a completed run
 
     // --- run-time only, never saved
-    i16 DecSep = 0;  // 0: point locale, otherwise comma locale
+    i16 DecSep = 0;     // 0: point locale, otherwise comma locale
+    bool Texts = true;  // whether the checks write their result texts; off in a numbers-only run
     std::string AppPath;
     i16 FigNotToScale = 1;
 };
+
+// A builder of a result text into `out` with the case's decimal separator.
+inline ResultText TextInto(const Case& c, std::string& out) { return ResultText(out, SepOf(c.DecSep)); }
 
 // Puts every field to its start-up default, keeping the run-time environment
 // (decimal separator, folders, figure scale) of the running program.

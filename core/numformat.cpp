@@ -3,6 +3,7 @@
 #include "core/numformat.h"
 
 #include <algorithm>
+#include <bit>
 #include <charconv>
 #include <cmath>
 #include <cstdint>
@@ -112,41 +113,6 @@ bool RoundTo(Digits& g, int keep) {
     return true;
 }
 
-struct Mask {
-    int intZeros = 0;   // integer digits always written
-    int intPlaces = 0;  // integer placeholders, '0' or '#'
-    int decZeros = 0;   // decimals always written
-    int decPlaces = 0;  // decimal placeholders, '0' or '#'
-    bool point = false;
-    bool exponent = false;
-    bool expSignAlways = false;
-    int expZeros = 0;
-    std::string_view suffix;  // literal characters after the number
-};
-
-Mask ParseMask(std::string_view m) {
-    Mask k;
-    size_t i = 0;
-    for (; i < m.size() && (m[i] == '0' || m[i] == '#'); ++i) {
-        ++k.intPlaces;
-        if (m[i] == '0') ++k.intZeros;
-    }
-    if (i < m.size() && m[i] == '.') {
-        k.point = true;
-        for (++i; i < m.size() && (m[i] == '0' || m[i] == '#'); ++i) {
-            ++k.decPlaces;
-            if (m[i] == '0') ++k.decZeros;
-        }
-    }
-    if (i + 1 < m.size() && (m[i] == 'E' || m[i] == 'e') && (m[i + 1] == '+' || m[i + 1] == '-')) {
-        k.exponent = true;
-        k.expSignAlways = m[i + 1] == '+';
-        for (i += 2; i < m.size() && m[i] == '0'; ++i) ++k.expZeros;
-    }
-    k.suffix = m.substr(i);
-    return k;
-}
-
 // Text of one number, built in place and appended once. Room for the 309 integer
 // digits of the largest double with a mask's decimals and exponent.
 struct NumberText {
@@ -155,7 +121,7 @@ struct NumberText {
     void Put(char ch) { c[n++] = ch; }
 };
 
-void PutExponent(NumberText& t, int e, const Mask& k) {
+void PutExponent(NumberText& t, int e, const NumMask& k) {
     t.Put('E');
     if (e < 0)
         t.Put('-');
@@ -167,7 +133,7 @@ void PutExponent(NumberText& t, int e, const Mask& k) {
     for (const char* p = buf; p < res.ptr; ++p) t.Put(*p);
 }
 
-void PutFixed(NumberText& t, Digits g, const Mask& k, char sep) {
+void PutFixed(NumberText& t, Digits g, const NumMask& k, char sep) {
     RoundTo(g, g.exp + 1 + k.decPlaces);
     // Integer digits: positions exp, exp-1, ..., 0 of the rounded value.
     const int intDigits = g.n > 0 ? std::max(g.exp + 1, 0) : 0;
@@ -185,7 +151,7 @@ void PutFixed(NumberText& t, Digits g, const Mask& k, char sep) {
     t.n = last;
 }
 
-void PutScientific(NumberText& t, Digits g, const Mask& k, char sep) {
+void PutScientific(NumberText& t, Digits g, const NumMask& k, char sep) {
     const int places = std::max(k.intPlaces, 1);
     int e = 0;
     if (RoundTo(g, places + k.decPlaces)) e = g.exp - (places - 1);
@@ -197,6 +163,13 @@ void PutScientific(NumberText& t, Digits g, const Mask& k, char sep) {
     PutExponent(t, e, k);
 }
 
+// std::ilogb of a positive value, read from its bits: a library call per number
+// would cost as much as the rest of the fast path.
+int BinaryExponent(double x) {
+    const int biased = static_cast<int>((std::bit_cast<std::uint64_t>(x) >> 52) & 0x7ff);
+    return biased == 0 ? std::ilogb(x) : biased - 1023;
+}
+
 // Fixed masks of up to three decimals straight from the binary value, where rounding
 // to significant digits first cannot change the result. That rounding moves the value
 // by at most half a unit of its last significant digit, which matters only within that
@@ -204,18 +177,18 @@ void PutScientific(NumberText& t, Digits g, const Mask& k, char sep) {
 // error of forming |x|·10^d in double). Values that close to a half, and very large
 // ones, take the decimal path.
 template <typename T>
-bool PutFixedDirect(NumberText& t, T ax, const Mask& k, char sep, int significant) {
-    constexpr double kScale[] = {1.0, 10.0, 100.0, 1000.0};
+bool PutFixedDirect(NumberText& t, T ax, const NumMask& k, char sep, int significant) {
+    static constexpr double kScale[] = {1.0, 10.0, 100.0, 1000.0};
     if (k.exponent || k.decPlaces > 3 || !(ax < static_cast<T>(1e11))) return false;
     const double y = static_cast<double>(ax) * kScale[k.decPlaces];
     const auto whole = static_cast<std::uint64_t>(y);           // y >= 0: truncation is the floor
     const double off = (y - static_cast<double>(whole)) - 0.5;  // exact below 2^52
     // A generous bound on the decimal exponent (from the binary one): a larger one only
     // widens the margin.
-    const int e = ax > 0 ? (std::ilogb(ax) + 1) * 30103 / 100000 + 2 : 0;
+    const int e = ax > 0 ? (BinaryExponent(static_cast<double>(ax)) + 1) * 30103 / 100000 + 2 : 0;
     const int cut = e - significant + 1 + k.decPlaces;  // the margin is 10^cut
-    constexpr double kMargin[] = {1e-1,  1e-2,  1e-3,  1e-4,  1e-5,  1e-6,  1e-7,  1e-8,  1e-9,  1e-10,
-                                  1e-11, 1e-12, 1e-13, 1e-14, 1e-15, 1e-16, 1e-17, 1e-18, 1e-19, 1e-20};
+    static constexpr double kMargin[] = {1e-1,  1e-2,  1e-3,  1e-4,  1e-5,  1e-6,  1e-7,  1e-8,  1e-9,  1e-10,
+                                         1e-11, 1e-12, 1e-13, 1e-14, 1e-15, 1e-16, 1e-17, 1e-18, 1e-19, 1e-20};
     if (cut >= 0) return false;
     // Below 1e-20 the value is far too small to come near a half of the last decimal.
     const double margin = -cut <= 20 ? kMargin[-cut - 1] : 0.0;
@@ -249,8 +222,7 @@ const char* NonFiniteText(T x) {
 }
 
 template <typename T>
-void AppendMasked(std::string& out, T x, std::string_view mask, char sep, int significant) {
-    const Mask k = ParseMask(mask);
+void AppendMasked(std::string& out, T x, const NumMask& k, char sep, int significant) {
     if (!std::isfinite(x)) {
         out += NonFiniteText(x);
         out += k.suffix;
@@ -285,7 +257,7 @@ std::string Plain(T x, char sep, int significant) {
             out += sep;
             out.append(g.d + 1, g.d + g.n);
         }
-        Mask k;
+        NumMask k;
         k.expSignAlways = true;
         k.expZeros = 2;
         NumberText t;
@@ -310,19 +282,26 @@ std::string Plain(T x, char sep, int significant) {
 
 }  // namespace
 
-void AppendFormat(std::string& out, double x, std::string_view mask, char sep) { AppendMasked(out, x, mask, sep, 15); }
+void AppendFormat(std::string& out, double x, const NumMask& mask, char sep) { AppendMasked(out, x, mask, sep, 15); }
 
-void AppendFormat(std::string& out, float x, std::string_view mask, char sep) { AppendMasked(out, x, mask, sep, 7); }
+void AppendFormat(std::string& out, float x, const NumMask& mask, char sep) { AppendMasked(out, x, mask, sep, 7); }
+
+void AppendFormat(std::string& out, Real x, const NumMask& mask, char sep) {
+    if (x.kind() == Real::Kind::Single)
+        AppendFormat(out, static_cast<float>(static_cast<double>(x)), mask, sep);
+    else
+        AppendFormat(out, static_cast<double>(x), mask, sep);
+}
 
 std::string Format(double x, std::string_view mask, char sep) {
     std::string out;
-    AppendFormat(out, x, mask, sep);
+    AppendFormat(out, x, NumMask::Read(mask), sep);
     return out;
 }
 
 std::string Format(float x, std::string_view mask, char sep) {
     std::string out;
-    AppendFormat(out, x, mask, sep);
+    AppendFormat(out, x, NumMask::Read(mask), sep);
     return out;
 }
 

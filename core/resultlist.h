@@ -33,37 +33,33 @@ struct ResultLine {
 // Palette colour of a usage factor: red above 1.0, green otherwise (1.00 passes).
 inline std::int16_t UsageColour(double uf) { return uf > 1.0 ? 4 : 2; }
 
-// Fills the four texts and the colour of a result line.
-inline void SetLine(ResultLine& line, std::string title, std::string formula, std::string value,
-                    std::string_view reference, std::int16_t colour) {
-    line.Title = std::move(title);
-    line.Formula = std::move(formula);
-    line.Value = std::move(value);
-    line.Reference = reference;
+// Fills the title, the reference and the colour of a line whose formula and value
+// were written in place.
+inline void SetLine(ResultLine& line, std::string_view title, std::string_view reference, std::int16_t colour) {
+    line.Title.assign(title);
+    line.Reference.assign(reference);
     line.Colour = colour;
 }
 
-// Builds a result text from numbers, each formatted with the case's decimal separator.
+// Builds a result text in a buffer that keeps its room from run to run (a line's own
+// text), so a run allocates nothing once the texts have grown to their length.
 class ResultText {
 public:
-    // Formula texts run to about a hundred characters: one allocation, not four.
-    explicit ResultText(char sep) : sep_(sep) { out_.reserve(128); }
+    ResultText(std::string& out, char sep) : out_(out), sep_(sep) { out_.clear(); }
 
     ResultText& operator<<(std::string_view s) {
         out_ += s;
         return *this;
     }
     template <typename T>
-    ResultText& Num(T x, std::string_view mask) {
-        out_ += Format(x, mask, sep_);
+    ResultText& Num(T x, const NumMask& mask) {
+        AppendFormat(out_, x, mask, sep_);
         return *this;
     }
-    // Hands the text over; the builder is spent afterwards.
-    std::string str() { return std::move(out_); }
 
 private:
+    std::string& out_;
     char sep_;
-    std::string out_;
 };
 
 enum class RowStyle { Note, Heading, Result, Error };
@@ -78,21 +74,42 @@ struct ListRow {
 
 using ResultRows = std::vector<ListRow>;
 
-inline void AddNote(ResultRows& rows, std::string text) {
-    rows.push_back({RowStyle::Note, std::move(text), {}, {}, 0});
-}
+// Writes the rows of a result list over those of the last run, keeping their texts'
+// room; Finish drops the rows the last run had beyond this one's.
+class RowWriter {
+public:
+    explicit RowWriter(ResultRows& rows) : rows_(rows) {}
 
-inline void AddHeading(ResultRows& rows, std::string text) {
-    rows.push_back({RowStyle::Heading, std::move(text), {}, {}, 0});
-}
+    void Note(std::string_view text) { Next(RowStyle::Note, 0).text.assign(text); }
+    void Heading(std::string_view text) { Next(RowStyle::Heading, 0).text.assign(text); }
+    void Error(std::string_view text, int colour) { Next(RowStyle::Error, colour).text.assign(text); }
+    // A note built from numbers.
+    ResultText NoteText(char sep) { return ResultText(Next(RowStyle::Note, 0).text, sep); }
+    void Result(const ResultLine& line) {
+        ListRow& row = Next(RowStyle::Result, line.Colour);
+        row.text.assign(line.Title).append(line.Formula);
+        row.value.assign(line.Value);
+        row.reference.assign(line.Reference);
+    }
+    // A line without a title was not written by its check and is not listed.
+    void ResultIfTitled(const ResultLine& line) {
+        if (!line.Title.empty()) Result(line);
+    }
+    void Finish() { rows_.resize(n_); }
 
-inline void AddResult(ResultRows& rows, const ResultLine& line) {
-    rows.push_back({RowStyle::Result, line.Title + line.Formula, line.Value, line.Reference, line.Colour});
-}
+private:
+    ListRow& Next(RowStyle style, int colour) {
+        if (n_ == rows_.size()) rows_.emplace_back();
+        ListRow& row = rows_[n_++];
+        row.style = style;
+        row.colour = colour;
+        row.value.clear();
+        row.reference.clear();
+        return row;
+    }
 
-// A line without a title was not written by its check and is not listed.
-inline void AddResultIfTitled(ResultRows& rows, const ResultLine& line) {
-    if (!line.Title.empty()) AddResult(rows, line);
-}
+    ResultRows& rows_;
+    size_t n_ = 0;
+};
 
 }  // namespace veltar

@@ -187,7 +187,12 @@ void DrawAxes(Sketch& s) {
 
 }  // namespace
 
+PanelLoads PanelLoadsOf(const Case& c) {
+    return {double(c.SigxA), double(c.SigxB), double(c.SigyA), double(c.SigyC), double(c.p)};
+}
+
 std::vector<PanelLabel> PanelLabels(const Case& c) {
+    const PanelLoads loads = PanelLoadsOf(c);
     // Each label sits in a gap of the drawing: the plan's labels between its lines,
     // the dimensions' beside their lines, the loads' above their arrows.
     std::vector<PanelLabel> labels = {
@@ -196,8 +201,8 @@ std::vector<PanelLabel> PanelLabels(const Case& c) {
         {30.2, 31.6, "2"},     {40, 31.2, "3"},    {69, 46, "Lt"},  {81, 58, "a"},    {81, 33, "Lgs"},
         {90.6, 40.4, "0.25a"}, {91, 20.9, "p/ps"}, {11, 58.5, "x"}, {6, 65.5, "y"},
     };
-    if (double(c.SigxA) != 0 || double(c.SigxB) != 0) labels.push_back({1, 19.5, "Sigx"});
-    if (double(c.SigyA) != 0) labels.push_back({40, 67, "Sigy"});
+    if (loads.SigxA != 0 || loads.SigxB != 0) labels.push_back({1, 19.5, "Sigx"});
+    if (loads.SigyA != 0) labels.push_back({40, 67, "Sigy"});
     return labels;
 }
 
@@ -210,15 +215,16 @@ QFont PanelLabelFont(const QFont& base, double scale) {
 void DrawPanelDrawing(QPainter& p, double x0, double y0, const Case& c) {
     p.save();
     p.setRenderHint(QPainter::Antialiasing, true);
+    const PanelLoads loads = PanelLoadsOf(c);
     Sketch s(p, x0, y0);
     DrawPlan(s);
     DrawPlanDimensions(s);
     DrawCheckPoints(s);
     DrawSideView(s);
     DrawSideDimensions(s);
-    DrawSigx(s, double(c.SigxA), double(c.SigxB));
-    DrawSigy(s, double(c.SigyA), double(c.SigyC));
-    DrawPressure(s, double(c.p));
+    DrawSigx(s, loads.SigxA, loads.SigxB);
+    DrawSigy(s, loads.SigyA, loads.SigyC);
+    DrawPressure(s, loads.p);
     DrawAxes(s);
     p.restore();
 }

@@ -24,6 +24,14 @@ struct PanelLabel {
     QString text;
 };
 
+// The fields of the case the figure shows, and the only ones it reads: the window
+// repaints the figure only when one of them changes.
+struct PanelLoads {
+    double SigxA = 0, SigxB = 0, SigyA = 0, SigyC = 0, p = 0;
+    bool operator==(const PanelLoads&) const = default;
+};
+PanelLoads PanelLoadsOf(const Case& c);
+
 // The labels the figure shows for the case (the load names only with their diagrams).
 std::vector<PanelLabel> PanelLabels(const Case& c);
 

@@ -22,9 +22,13 @@ void ResolveGirder(Case& c) {
     c.GirdH = d[0], c.GirdB = d[1], c.GirdTw = d[2];
     c.GirdTf = static_cast<float>(static_cast<double>(d[3]));
     c.GirdPicture = kind->smallPicture;
-    const char sep = SepOf(c.DecSep);
-    c.girdprof = kind->prefix + Format(c.GirdH, "00", sep) + "x" + Format(c.GirdB, "00", sep) + "x" +
-                 Format(c.GirdTw, "0.0", sep) + "x" + Format(c.GirdTf, "#0.0", sep);
+    // The description of the section, written in a numbers-only run too.
+    ResultText t(c.girdprof, SepOf(c.DecSep));
+    t << kind->prefix;
+    t.Num(c.GirdH, "00") << "x";
+    t.Num(c.GirdB, "00") << "x";
+    t.Num(c.GirdTw, "0.0") << "x";
+    t.Num(c.GirdTf, "#0.0");
 }
 
 void BareGirder(Case& c, const Checked& k) {

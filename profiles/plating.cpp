@@ -103,8 +103,12 @@ Slenderness SlendernessOf(const Case& c, const Checked& k) {
     return s;
 }
 
-std::string RatioText(const char* title, float ratio, float max, char sep) {
-    return title + Format(ratio, "0.0", sep) + " <= " + Format(max, "0.0", sep);
+// The ratio texts describe the section, so a numbers-only run writes them too.
+void RatioText(std::string& out, std::string_view title, float ratio, float max, char sep) {
+    ResultText t(out, sep);
+    t << title;
+    t.Num(ratio, "0.0") << " <= ";
+    t.Num(max, "0.0");
 }
 
 void LocalSlenderness(Case& c, const Checked& k) {
@@ -114,8 +118,14 @@ void LocalSlenderness(Case& c, const Checked& k) {
     c.WebRatioMax = k.F32(s.webMax);
     c.FlangeRatio = k.F32(s.flangeRatio);
     c.FlangeRatioMax = k.F32(s.flangeMax);
-    c.WebRatioText = s.web ? RatioText("Web: hw/tw = ", c.WebRatio, c.WebRatioMax, sep) : " ";
-    c.FlangeRatioText = s.flange ? RatioText("Flange: b2/tf = ", c.FlangeRatio, c.FlangeRatioMax, sep) : " ";
+    if (s.web)
+        RatioText(c.WebRatioText, "Web: hw/tw = ", c.WebRatio, c.WebRatioMax, sep);
+    else
+        c.WebRatioText = " ";
+    if (s.flange)
+        RatioText(c.FlangeRatioText, "Flange: b2/tf = ", c.FlangeRatio, c.FlangeRatioMax, sep);
+    else
+        c.FlangeRatioText = " ";
 }
 
 }  // namespace

@@ -19,10 +19,11 @@ constexpr int kFaultFlags = FE_DIVBYZERO | FE_INVALID | FE_OVERFLOW;
 
 // Runs one step of the run. The checks test their own divisions and roots; the
 // floating-point flags catch anything they missed, so no NaN or infinity can ever
-// reach a result text unnoticed.
+// reach a result text unnoticed. Clearing the flags is slow, so a run clears them
+// once before its first step: they stay set, so the first step after which one is
+// set raised it.
 template <typename F>
 void Step(std::string_view name, F&& step) {
-    std::feclearexcept(kFaultFlags);
     step();
     const int raised = std::fetestexcept(kFaultFlags);
     if (raised == 0) return;
@@ -64,18 +65,36 @@ void RunChecks(Case& c, const Tables& tables) {
         RaiseIfSet(c.GirderFault);
     });
     Step("Girder scantling", [&] { GirderScantling(c, tables); });
-    Step("c-factors", [&] { CFactorText(c); });
+    if (c.Texts) Step("c-factors", [&] { CFactorText(c); });
 }
 
 void ListResults(Case& c) {
-    c.Rows.clear();
+    RowWriter rows(c.Rows);
     switch (c.CheckMode) {
-        case 1: ShowBucklingResults(c); break;
-        case 2: ShowScantlingResults(c); break;
+        case 1: ShowBucklingResults(c, rows); break;
+        case 2: ShowScantlingResults(c, rows); break;
         default:
-            ShowBucklingResults(c);
-            ShowScantlingResults(c);
+            ShowBucklingResults(c, rows);
+            ShowScantlingResults(c, rows);
             break;
+    }
+    rows.Finish();
+}
+
+// The checks, then the result list where the run writes its texts.
+void Run(Case& c, const Tables& tables) {
+    std::feclearexcept(kFaultFlags);
+    try {
+        RunChecks(c, tables);
+        if (c.Texts)
+            Step("Result list", [&] { ListResults(c); });
+        else
+            c.Rows.clear();
+        c.FaultText.clear();
+    } catch (const CalcFault& fault) {
+        // The rows of an earlier run would read as results of this input: show none.
+        c.FaultText = fault.text;
+        c.Rows.clear();
     }
 }
 
@@ -95,15 +114,15 @@ void CheckSpans(const Case& c, CalcEvents& events) {
 void Calculate(Case& c, const Tables& tables, CalcEvents& events) {
     c.CalcErrorFlag = 0;
     CheckSpans(c, events);
-    try {
-        RunChecks(c, tables);
-        Step("Result list", [&] { ListResults(c); });
-        c.FaultText.clear();
-    } catch (const CalcFault& fault) {
-        // The rows of an earlier run would read as results of this input: show none.
-        c.FaultText = fault.text;
-        c.Rows.clear();
-    }
+    c.Texts = true;
+    Run(c, tables);
+}
+
+void CalculateNumbers(Case& c, const Tables& tables) {
+    c.CalcErrorFlag = 0;
+    c.Texts = false;
+    Run(c, tables);
+    c.Texts = true;
 }
 
 void PrepareStartupCase(Case& c, const Tables& tables) {

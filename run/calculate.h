@@ -28,6 +28,15 @@ public:
 
 void Calculate(Case& c, const Tables& tables, CalcEvents& events);
 
+// The same run for callers that judge a case by its numbers: every usage factor and
+// working value, the section descriptions and FaultText exactly as Calculate leaves
+// them, and the "OK"/"NOK" verdicts of the lines that can read them (the Value of the
+// beam-column and the girder depth, web and tripping lines), but no other line texts,
+// no c-factor captions and an empty result list; no span warnings. A fifth to a quarter
+// of a Calculate: the number texts are most of a run. The result table, the sweep and
+// the design search read nothing else. Safe to run on separate cases in parallel.
+void CalculateNumbers(Case& c, const Tables& tables);
+
 // Spacing against span warnings; changes nothing.
 void CheckSpans(const Case& c, CalcEvents& events);
 

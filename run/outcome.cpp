@@ -7,6 +7,8 @@
 #include <cmath>
 #include <limits>
 
+#include "checks/buckling/buckling.h"
+#include "checks/scantling/scantling.h"
 #include "core/fieldtable.h"
 #include "core/text.h"
 #include "run/calculate.h"
@@ -36,10 +38,22 @@ FactorReading Read(const Case& c, const char* name) {
     return {ReadingState::Value, v};
 }
 
-// The check's name as the list shows it: the row's text up to its first "=".
-std::string CheckName(const std::string& text) {
-    return std::string(Trim(std::string_view(text).substr(0, text.find('='))));
-}
+// The lines that can read "NOK", in the order of the result list, each with the title
+// it is listed under; a numbers-only run writes their verdicts but not their titles.
+struct VerdictLine {
+    ResultLine Case::*line;
+    std::string_view title;
+    bool buckling;
+};
+constexpr VerdictLine kVerdictLines[] = {
+    {&Case::StiffBeamColumnLine, kBeamColumnTitle, true},
+    {&Case::GirderDepthLine, kGirderDepthTitle, false},
+    {&Case::GirderWebLine, kGirderWebTitle, false},
+    {&Case::TrippingLine, kTrippingTitle, false},
+};
+
+// The check's name as the list shows it: the title up to its first "=".
+std::string CheckName(std::string_view title) { return std::string(Trim(title.substr(0, title.find('=')))); }
 
 void Judge(RunOutcome& out) {
     double highest = -1;
@@ -56,11 +70,6 @@ void Judge(RunOutcome& out) {
     }
     out.passes = allPass;
 }
-
-class DroppedWarnings : public CalcEvents {
-public:
-    void Warn(std::string_view, std::string_view) override {}
-};
 
 }  // namespace
 
@@ -109,16 +118,16 @@ RunOutcome ReadOutcome(const Case& c, int mode) {
         return out;
     }
     for (const char* name : ModeFactors(mode)) out.factors.push_back(Read(c, name));
-    for (const ListRow& row : c.Rows)
-        if (row.style == RowStyle::Result && row.value == "NOK") out.nokChecks.push_back(CheckName(row.text));
+    for (const VerdictLine& v : kVerdictLines)
+        if ((v.buckling ? mode != 2 : mode != 1) && (c.*v.line).Value == "NOK")
+            out.nokChecks.push_back(CheckName(v.title));
     Judge(out);
     return out;
 }
 
 RunOutcome CalculateOutcome(Case& c, const Tables& tables, int mode) {
     c.CheckMode = static_cast<i16>(mode);
-    DroppedWarnings dropped;
-    Calculate(c, tables, dropped);
+    CalculateNumbers(c, tables);
     return ReadOutcome(c, mode);
 }
 

@@ -65,8 +65,8 @@ private:
 // Reads a case that has just been calculated in check mode `mode`.
 RunOutcome ReadOutcome(const Case& c, int mode);
 
-// The whole calculation of `c` in check mode `mode`, its span warnings dropped: the
-// tools run the case many times over and judge each run by its outcome alone.
+// The numbers-only calculation of `c` in check mode `mode`: the tools run the case
+// many times over and judge each run by its outcome alone.
 RunOutcome CalculateOutcome(Case& c, const Tables& tables, int mode);
 
 }  // namespace veltar

@@ -137,7 +137,7 @@ void MainWindow::ShowResults() {
     Control<QLabel>(*canvas_, "stiffprof").setText(QString::fromStdString(case_.stiffprof));
     Control<QLabel>(*canvas_, "girdprof").setText(QString::fromStdString(case_.girdprof));
     inputs_->ShowAfterRun();
-    figure_->update();
+    figure_->ShowCase();
     status_->Show(case_);
     // New profile texts may need more room.
     canvas_->setMinimumSize(MinimumCanvasSize(*canvas_));

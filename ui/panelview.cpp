@@ -5,8 +5,6 @@
 
 #include <algorithm>
 
-#include "output/panelfigure.h"
-
 namespace veltar {
 
 PanelView::PanelView(const Case& c, QWidget* parent) : QWidget(parent), case_(c) {
@@ -21,6 +19,13 @@ void PanelView::SetPreferredSize(QSize size) {
     if (size == preferred_) return;
     preferred_ = size;
     updateGeometry();
+}
+
+void PanelView::ShowCase() {
+    const PanelLoads loads = PanelLoadsOf(case_);
+    if (loads == shown_) return;
+    shown_ = loads;
+    update();
 }
 
 void PanelView::paintEvent(QPaintEvent*) {

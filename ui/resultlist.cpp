@@ -37,24 +37,26 @@ QString FullText(const ListRow& row) {
     return text;
 }
 
-QTreeWidgetItem* Item(const ListRow& row, const QFont& base) {
-    auto* item = new QTreeWidgetItem;
-    item->setText(0, QString::fromStdString(row.text));
+// Sets one role of a cell only when it changes: the list repaints just the cells whose
+// data changed. An empty value removes the role, as on a new item.
+void Set(QTreeWidgetItem& item, int column, int role, const QVariant& value) {
+    if (item.data(column, role) != value) item.setData(column, role, value);
+}
+
+// Fills an item, new or the one a row had in the last run, with everything a row shows.
+void Fill(QTreeWidgetItem& item, const ListRow& row, const QFont& base) {
+    const bool result = row.style == RowStyle::Result;
+    Set(item, 0, Qt::DisplayRole, QString::fromStdString(row.text));
+    Set(item, 1, Qt::DisplayRole, result ? QString::fromStdString(row.value) : QString());
+    Set(item, 2, Qt::DisplayRole, result ? QString::fromStdString(row.reference) : QString());
     const QString full = FullText(row);
-    for (int column = 0; column < 3; ++column) item->setToolTip(column, full);
-    item->setTextAlignment(1, Qt::AlignHCenter | Qt::AlignVCenter);
-    switch (row.style) {
-        case RowStyle::Heading: item->setFont(0, Bold(base)); break;
-        case RowStyle::Result:
-            item->setText(1, QString::fromStdString(row.value));
-            item->setText(2, QString::fromStdString(row.reference));
-            item->setFont(1, Bold(base));
-            item->setForeground(1, PaletteColour(row.colour));
-            break;
-        case RowStyle::Error: item->setForeground(0, PaletteColour(255)); break;
-        case RowStyle::Note: break;
-    }
-    return item;
+    for (int column = 0; column < 3; ++column) Set(item, column, Qt::ToolTipRole, full);
+    Set(item, 1, Qt::TextAlignmentRole, int(Qt::AlignHCenter | Qt::AlignVCenter));
+    const QVariant bold = Bold(base);
+    Set(item, 0, Qt::FontRole, row.style == RowStyle::Heading ? bold : QVariant());
+    Set(item, 1, Qt::FontRole, result ? bold : QVariant());
+    Set(item, 0, Qt::ForegroundRole, row.style == RowStyle::Error ? QBrush(PaletteColour(255)) : QVariant());
+    Set(item, 1, Qt::ForegroundRole, result ? QBrush(PaletteColour(row.colour)) : QVariant());
 }
 
 }  // namespace
@@ -83,15 +85,19 @@ void FitColumns(QTreeWidget& list) {
     list.setProperty(kFitting, false);
 }
 
+// The items of the last run are kept and refilled, so a run that changes a few values
+// repaints a few cells instead of the whole list.
 void ShowRows(QTreeWidget& list, const std::vector<ListRow>& rows) {
-    list.setUpdatesEnabled(false);
-    list.clear();
     FitColumns(list);
-    QList<QTreeWidgetItem*> items;
-    items.reserve(int(rows.size()));
-    for (const ListRow& row : rows) items.append(Item(row, list.font()));
-    list.addTopLevelItems(items);
-    list.setUpdatesEnabled(true);
+    const int count = int(rows.size());
+    while (list.topLevelItemCount() > count) delete list.takeTopLevelItem(list.topLevelItemCount() - 1);
+    QList<QTreeWidgetItem*> added;
+    for (int i = 0; i < count; ++i) {
+        QTreeWidgetItem* item = list.topLevelItem(i);
+        if (!item) added.append(item = new QTreeWidgetItem);
+        Fill(*item, rows[size_t(i)], list.font());
+    }
+    list.addTopLevelItems(added);
 }
 
 }  // namespace veltar

@@ -9,8 +9,8 @@ class QTreeWidget;
 
 namespace veltar {
 
-// Clears the list, fits the columns (FitColumns) and appends the rows: headings bold,
-// usage factors bold in their palette colour, each row's whole text as its tooltip.
+// Fits the columns (FitColumns) and shows the rows: headings bold, usage factors bold
+// in their palette colour, each row's whole text as its tooltip.
 void ShowRows(QTreeWidget& list, const std::vector<ListRow>& rows);
 
 // Once: a column the user widens or narrows keeps that width from then on.

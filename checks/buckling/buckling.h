@@ -5,6 +5,9 @@
 
 namespace veltar {
 
+// Title of the beam-column line, the one buckling line that can read "NOK".
+inline constexpr std::string_view kBeamColumnTitle = "UFbu= ";
+
 // Plate fields PL1 and PL2: UFpb (3/3.1), UFpu (3/3.3), UFpl (3/3.5) and the
 // effective width se.
 void PlateBuckling(Case& c);
@@ -18,7 +21,7 @@ void StiffenerStiffness(Case& c);
 // Overall buckling of the panel with its girders (3/5.7): UFgbu.
 void GirderBuckling(Case& c);
 
-// Appends the buckling rows to c.Rows.
-void ShowBucklingResults(Case& c);
+// Writes the buckling rows of the result list.
+void ShowBucklingResults(const Case& c, RowWriter& rows);
 
 }  // namespace veltar

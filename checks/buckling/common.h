@@ -27,7 +27,4 @@ inline double Inelastic(const Checked& k, double s0, double sE, double factor, s
     return s0 * (1.0 - k.Div(factor * s0, sE, hint));
 }
 
-// A result text with the case's decimal separator.
-inline ResultText Text(const Case& c) { return ResultText(SepOf(c.DecSep)); }
-
 }  // namespace veltar::buckling

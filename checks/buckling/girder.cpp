@@ -73,8 +73,8 @@ void GirderBuckling(Case& c) {
     // Squared with their signs: tension counts as compression does.
     const double eta = c.UFa, sigY = (double(c.SigyA) + double(c.SigyC)) / 2.0;
     c.UFgbu = k.F32(Sq(k.Div(c.SigxS, eta * sCx, kHintEta)) + Sq(k.Div(sigY, eta * double(sCy), kHintEta)), kHintRange);
-
-    auto f = buckling::Text(c);
+    if (!c.Texts) return;
+    auto f = TextInto(c, c.GirderLine.Formula);
     f << "(";
     f.Num(c.SigxS, "0.0") << "/(";
     f.Num(c.UFa, "0.00") << "*";
@@ -84,8 +84,8 @@ void GirderBuckling(Case& c) {
     f.Num(c.UFa, "0.00") << "*";
     f.Num(sCy, "0.0") << "))^2"
                       << " = ";
-    SetLine(c.GirderLine, "UFgbu= ", f.str(), Format(c.UFgbu, "0.00", SepOf(c.DecSep)), "  < 1.0 (3/5.7)",
-            UsageColour(c.UFgbu));
+    TextInto(c, c.GirderLine.Value).Num(c.UFgbu, "0.00");
+    SetLine(c.GirderLine, "UFgbu= ", "  < 1.0 (3/5.7)", UsageColour(c.UFgbu));
 }
 
 }  // namespace veltar

@@ -64,10 +64,16 @@ private:
     std::string_view CapacityHint() const { return fc_.c1 == 0 ? kHintKind : kHintCapacity; }
     double Ratio(double demand, double capacity) const { return k_.Div(demand, capacity, CapacityHint()); }
     double Keep(double x) const { return pl2_ ? k_.F32(x, kHintRange) : x; }
-    ResultText& NumKept(ResultText& text, double x, std::string_view mask) const {
+    ResultText& NumKept(ResultText& text, double x, const NumMask& mask) const {
         return pl2_ ? text.Num(static_cast<float>(x), mask) : text.Num(x, mask);
     }
-    std::string Prefix() const { return pl2_ ? "PL2: " : "PL1: "; }
+    std::string_view Prefix() const { return pl2_ ? "PL2: " : "PL1: "; }
+    // The title, the value and the rest of a line whose formula is written.
+    void Finish(ResultLine& line, std::string_view title, double uf, std::string_view reference) const {
+        SetLine(line, Prefix(), reference, UsageColour(uf));
+        line.Title += title;
+        TextInto(c_, line.Value).Num(uf, "0.00");
+    }
 
     void Shear() {
         ks_ = k_.F32(fc_.c1 * (5.34 + 4.0 * Sq(k_.Div(s_, L1_, kHintSpan))), kHintRange);
@@ -103,8 +109,8 @@ private:
         tau_ = c_.Tau;
         ufb_ = k_.Div(Sq(Ratio(sx_, sCx_)) + Sq(Ratio(sy_, sCy_)) + Sq(Ratio(tau_, tauC_)), eta2_, kHintEta);
         out.ufb = ufb_;
-        if (ufb_ == 0) return;
-        auto f = Text(c_);
+        if (ufb_ == 0 || !c_.Texts) return;
+        auto f = TextInto(c_, out.buckling.Formula);
         f << "1/";
         f.Num(eta_, "0.00") << "^2*((";
         f.Num(sx_, "0.0") << "/";
@@ -115,8 +121,7 @@ private:
                            << " + (";
         f.Num(tau_, "0.0") << "/";
         f.Num(tauC_, "0.0") << ")^2) = ";
-        SetLine(out.buckling, Prefix() + "Buckling - UF =", f.str(), Format(ufb_, "0.00", SepOf(c_.DecSep)),
-                " < 1.0 (3/3.1)", UsageColour(ufb_));
+        Finish(out.buckling, "Buckling - UF =", ufb_, " < 1.0 (3/3.1)");
     }
 
     void Ultimate(const FieldOut& out) {
@@ -134,11 +139,11 @@ private:
         const double ry = Ratio(sy_, sUy_);
         const double ufu = k_.Div(Sq(rx) - phi_ * rx * ry + Sq(ry) + Sq(Ratio(tau_, tauU_)), eta2_, kHintEta);
         out.ufu = ufu;
-        if (ufu != 0) UltimateLine(out.ultimate, ufu);
+        if (ufu != 0 && c_.Texts) UltimateLine(out.ultimate, ufu);
     }
 
     void UltimateLine(ResultLine& line, double ufu) const {
-        auto f = Text(c_);
+        auto f = TextInto(c_, line.Formula);
         f << "1/";
         f.Num(eta_, "0.00") << "^2*((";
         f.Num(sx_, "0.0") << "/";
@@ -155,8 +160,7 @@ private:
                            << " + (";
         f.Num(tau_, "0.0") << "/";
         f.Num(tauU_, "0.0") << "))^2) = ";
-        SetLine(line, Prefix() + "Ultimate - UF = ", f.str(), Format(ufu, "0.00", SepOf(c_.DecSep)), " < 1.0 (3/3.3)",
-                UsageColour(ufu));
+        Finish(line, "Ultimate - UF = ", ufu, " < 1.0 (3/3.3)");
     }
 
     void Lateral(const FieldOut& out) {
@@ -169,23 +173,24 @@ private:
         const double npu = Keep(eta_ * pu);
         const double ufl = Keep(std::fabs(k_.Div(c_.p, npu, kHintPuZero)));
         out.ufl = ufl;
-        if (ufl == 0) return;
-        auto f = Text(c_);
+        if (ufl == 0 || !c_.Texts) return;
+        auto f = TextInto(c_, out.lateral.Formula);
         f.Num(c_.p, "0.000") << "/(";
         f.Num(eta_, "0.00") << "*";
         NumKept(f, pu, "0.000") << ") = ";
-        auto v = Text(c_);
+        auto v = TextInto(c_, out.lateral.Value);
         NumKept(v, ufl, "0.00");
-        SetLine(out.lateral, LateralTitle(sxe), f.str(), v.str(), " < 1.0 (3/3.5)", UsageColour(ufl));
+        SetLine(out.lateral, LateralPrefix(sxe), " < 1.0 (3/3.5)", UsageColour(ufl));
+        out.lateral.Title += "Lateral - UF = p/(n*pu) = ";
     }
 
     // PL1/PL2 when the fields are alike: equal widths and equal stored sigma_xe.
     // The other field's sigma_xe is read as it stands when this field runs: PL2's
     // is still unlimited while PL1 runs, PL1's is already limited while PL2 runs.
-    std::string LateralTitle(double sxe) const {
+    std::string_view LateralPrefix(double sxe) const {
         const double other = pl2_ ? std::min(c_.SigxMin1, 0.0) : c_.SigxMin2;
         const bool alike = double(c_.s1) == double(c_.s2) && sxe == other;
-        return (alike ? std::string("PL1/PL2: ") : Prefix()) + "Lateral - UF = p/(n*pu) = ";
+        return alike ? "PL1/PL2: " : Prefix();
     }
 
     double EffectiveWidth() {

@@ -6,32 +6,33 @@
 namespace veltar {
 namespace {
 
-std::string WidthsNote(const Case& c) {
-    const char sep = SepOf(c.DecSep);
-    return "Buckling, se = " + Format(c.se, "#0.0", sep) + " mm   " + "Bending, sw = " + Format(c.sw, "#0.0", sep) +
-           " mm";
+void WidthsNote(const Case& c, RowWriter& rows) {
+    auto t = rows.NoteText(SepOf(c.DecSep));
+    t << "Buckling, se = ";
+    t.Num(c.se, "#0.0") << " mm   "
+                        << "Bending, sw = ";
+    t.Num(c.sw, "#0.0") << " mm";
 }
 
 }  // namespace
 
-void ShowBucklingResults(Case& c) {
-    AddNote(c.Rows, "(Rule/Buckling: ABS-Buckling and Ultimate Strength Assessment for Offshore Structures)");
-    AddHeading(c.Rows, "PLATE BUCKLING CONTROL: (Max from plate 1/2)");
-    AddResultIfTitled(c.Rows, c.PlateBucklingLine);
-    AddResultIfTitled(c.Rows, c.PlateUltimateLine);
-    AddResultIfTitled(c.Rows, c.PlateLateralLine);
-    AddHeading(c.Rows, "STIFFENER BUCKLING CONTROL:");
-    AddNote(c.Rows, WidthsNote(c));
-    AddResult(c.Rows, c.StiffBeamColumnLine);
-    AddResult(c.Rows, c.StiffTorsionLine);
-    AddResult(c.Rows, c.StiffStiffnessLine);
-    if (c.CalcErrorFlag == 1)
-        c.Rows.push_back({RowStyle::Error, "ERROR in calculation, decrease Sigy-stress", {}, {}, 255});
-    AddHeading(c.Rows, "OVERALL BUCKLING CONTROL:");
-    AddResult(c.Rows, c.GirderLine);
+void ShowBucklingResults(const Case& c, RowWriter& rows) {
+    rows.Note("(Rule/Buckling: ABS-Buckling and Ultimate Strength Assessment for Offshore Structures)");
+    rows.Heading("PLATE BUCKLING CONTROL: (Max from plate 1/2)");
+    rows.ResultIfTitled(c.PlateBucklingLine);
+    rows.ResultIfTitled(c.PlateUltimateLine);
+    rows.ResultIfTitled(c.PlateLateralLine);
+    rows.Heading("STIFFENER BUCKLING CONTROL:");
+    WidthsNote(c, rows);
+    rows.Result(c.StiffBeamColumnLine);
+    rows.Result(c.StiffTorsionLine);
+    rows.Result(c.StiffStiffnessLine);
+    if (c.CalcErrorFlag == 1) rows.Error("ERROR in calculation, decrease Sigy-stress", 255);
+    rows.Heading("OVERALL BUCKLING CONTROL:");
+    rows.Result(c.GirderLine);
     if (c.InclDeform == 1 && double(c.p) != 0) {
-        AddHeading(c.Rows, "STIFFENER DEFORMATION CHECK:");
-        AddResultIfTitled(c.Rows, c.StiffDeformationLine);
+        rows.Heading("STIFFENER DEFORMATION CHECK:");
+        rows.ResultIfTitled(c.StiffDeformationLine);
     }
 }
 

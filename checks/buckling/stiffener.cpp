@@ -13,7 +13,6 @@ using buckling::kHintSpan;
 
 using buckling::kPi;
 using buckling::kPi2;
-using buckling::Text;
 
 constexpr std::string_view kNoControl = "Siga postive or 0 ==> No buckling control";
 constexpr std::string_view kHintArea = "the stiffener and its plating have no area";
@@ -66,15 +65,22 @@ double BeamColumnFactor(const Case& c, const Checked& k, const Column& col) {
     return k.Fin(k.Div(1.0, eta, kHintEta) * (axial + bending), kHintRange);
 }
 
+// The verdict "NOK" is written in a numbers-only run too: the tools list the checks
+// that read it.
 void BeamColumnLine(Case& c, const Column& col) {
     ResultLine& line = c.StiffBeamColumnLine;
-    line.Title = "UFbu= ";
     if (col.sigA <= 0) {
-        line.Formula = kNoControl;
         c.UFb = -99;
+        if (!c.Texts) return;
+        line.Title = kBeamColumnTitle;
+        line.Formula = kNoControl;
         return;
     }
-    auto f = Text(c);
+    const bool fails = FailsAsColumn(c, col);
+    if (fails) line.Value = "NOK";
+    if (!c.Texts) return;
+    line.Title = kBeamColumnTitle;
+    auto f = TextInto(c, line.Formula);
     f << "1/";
     f.Num(c.UFa, "0.0") << "*(";
     f.Num(col.sigA, "0.0") << "/(";
@@ -88,8 +94,7 @@ void BeamColumnLine(Case& c, const Column& col) {
     f.Num(c.UFa, "0.00") << "*";
     f.Num(col.sigE, "0.0") << ")]))"
                            << " =";
-    line.Formula = f.str();
-    line.Value = FailsAsColumn(c, col) ? "NOK" : Format(c.UFb, "0.00", SepOf(c.DecSep));
+    if (!fails) TextInto(c, line.Value).Num(c.UFb, "0.00");
     line.Reference = "  < 1.0 (3/5.1)";
     line.Colour = UsageColour(c.UFb);
 }
@@ -127,16 +132,17 @@ void Torsion(Case& c, const Checked& k, double sigA, double sigET) {
     c.UFbt = k.Div(sigA, double(c.UFa) * double(sigCT), kHintTorsion);
     ResultLine& line = c.StiffTorsionLine;
     if (sigA <= 0) {
-        line.Formula = kNoControl;
         c.UFbt = -99;
+        if (c.Texts) line.Formula = kNoControl;
         return;
     }
-    auto f = Text(c);
+    if (!c.Texts) return;
+    auto f = TextInto(c, line.Formula);
     f.Num(sigA, "0.0") << "/(";
     f.Num(c.UFa, "0.0") << "*";
     f.Num(sigCT, "0.0") << ")  =";
-    SetLine(line, "UFbt= Siga/(n*SigCT) = ", f.str(), Format(c.UFbt, "0.00", SepOf(c.DecSep)), "  < 1.0 (3/5.3)",
-            UsageColour(c.UFbt));
+    TextInto(c, line.Value).Num(c.UFbt, "0.00");
+    SetLine(line, "UFbt= Siga/(n*SigCT) = ", "  < 1.0 (3/5.3)", UsageColour(c.UFbt));
 }
 
 // Fixed-ended beam under uniform load: y = q·L1⁴/(384·E·I), with 384·E a 32-bit float.
@@ -146,19 +152,21 @@ void Deflection(Case& c, const Checked& k) {
     const double load = k.Fin(c.sm * std::fabs(double(c.p)) * std::pow(L1, 4.0), kHintRange);
     const double y = k.Div(load, e384 * c.IeSc, kHintSection);
     if (y == 0) return;
+    // Formed before the line is written, so that a fault leaves the line empty.
+    const double ratio = k.Div(L1, y, kHintRange);
+    if (!c.Texts) return;
     const Real absP = c.p < 0 ? -c.p : c.p;
-    auto f = Text(c);
+    ResultLine& line = c.StiffDeformationLine;
+    auto f = TextInto(c, line.Formula);
     f.Num(absP, "0.00") << "*(";
     f.Num(c.s1, "00") << "+";
     f.Num(c.s2, "00") << ")/2*";
     f.Num(c.L1, "00") << "^4/(384*E*";
     f.Num(c.IeSc, "00.0E+0") << ") = ";
-    auto v = Text(c);
-    v.Num(y, "0.0") << " mm ";
-    auto r = Text(c);
-    r << " ==> l/";
-    r.Num(k.Div(L1, y, kHintRange), "00");
-    SetLine(c.StiffDeformationLine, "Deformation y = p*(s1+s2)/2*L1^4/(384*E*Iyeff) = ", f.str(), v.str(), r.str(), 0);
+    TextInto(c, line.Value).Num(y, "0.0") << " mm ";
+    (TextInto(c, line.Reference) << " ==> l/").Num(ratio, "00");
+    line.Title = "Deformation y = p*(s1+s2)/2*L1^4/(384*E*Iyeff) = ";
+    line.Colour = 0;
 }
 
 }  // namespace

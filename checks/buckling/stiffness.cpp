@@ -19,12 +19,12 @@ void StiffenerStiffness(Case& c) {
               "the stiffener or its plating is out of range");
     c.io = k.Fin(gamma0 * (sm * std::pow(t, 3.0) / 12.0) / 0.91, "the plating is out of range");
     c.UFst = k.Div(c.io, c.IeBu, "the stiffener section has no moment of inertia: check the profile");
-
-    auto f = buckling::Text(c);
+    if (!c.Texts) return;
+    auto f = TextInto(c, line.Formula);
     f.Num(c.io, "0.000E+0") << "/";
     f.Num(c.IeBu, "0.000E+0") << " = ";
-    SetLine(line, "UFst= io/Ieff = ", f.str(), Format(c.UFst, "0.00", SepOf(c.DecSep)), "  < 1.0 (3/9.1)",
-            UsageColour(c.UFst));
+    TextInto(c, line.Value).Num(c.UFst, "0.00");
+    SetLine(line, "UFst= io/Ieff = ", "  < 1.0 (3/9.1)", UsageColour(c.UFst));
 }
 
 }  // namespace veltar

@@ -8,10 +8,11 @@ namespace {
 
 // "c = 0.90 / 1.50  stiff/gird  " followed by the rule paragraphs; "&&" is kept
 // because the caption control shows it as one ampersand.
-std::string StiffGirderText(const Case& c, std::string_view rule) {
-    const char sep = SepOf(c.DecSep);
-    return "c = " + Format(c.c, "#0.00", sep) + " / " + Format(c.cg, "#0.00", sep) + "  stiff/gird  " +
-           std::string(rule);
+void StiffGirderText(Case& c, std::string& out, std::string_view rule) {
+    auto t = TextInto(c, out);
+    t << "c = ";
+    t.Num(c.c, "#0.00") << " / ";
+    t.Num(c.cg, "#0.00") << "  stiff/gird  " << rule;
 }
 
 }  // namespace
@@ -19,12 +20,13 @@ std::string StiffGirderText(const Case& c, std::string_view rule) {
 void CFactorText(Case& c) {
     switch (scantling::StructureOf(c)) {
         case scantling::Structure::Watertight:
-            c.ctext0 = "c = " + Format(c.c, "#0.00", SepOf(c.DecSep)) + "  " + " ABS (3-2-2/7.5)";
+            (TextInto(c, c.ctext0) << "c = ").Num(c.c, "#0.00") << "  "
+                                                                << " ABS (3-2-2/7.5)";
             return;
-        case scantling::Structure::Tank: c.ctext1 = StiffGirderText(c, " ABS (3-2-2/9.5&&9.9)"); return;
+        case scantling::Structure::Tank: StiffGirderText(c, c.ctext1, " ABS (3-2-2/9.5&&9.9)"); return;
         case scantling::Structure::Upper: break;
     }
-    c.ctext2 = StiffGirderText(c, " ABS (3-2-4/3.5&&3.7)");
+    StiffGirderText(c, c.ctext2, " ABS (3-2-4/3.5&&3.7)");
 }
 
 }  // namespace veltar

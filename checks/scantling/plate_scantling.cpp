@@ -61,14 +61,15 @@ double MinimumThickness(const Case& c, const Checked& k, double s, float q, doub
 }
 
 void FillPlateScantlingLine(Case& c, double tmin, bool plate2) {
-    const char sep = SepOf(c.DecSep);
     ResultLine& line = c.PlateScantlingLine;
-    line.Title = plate2 ? "Plate 2: UF = tmin/t = " : "Plate 1: UF = tmin/t = ";
-    line.Formula = Format(tmin, "0.00", sep) + "/" + Format(c.t, "0.00", sep) + " = ";
-    line.Value = Format(c.UFt, "0.00", sep);
-    line.Reference = std::string(scantling::ByStructure(scantling::StructureOf(c), "  < 1.0  (3-2-2/7.3)",
-                                                        "  < 1.0  (3-2-2/9.3)", "  < 1.0  (3-2-4/3.3)"));
-    line.Colour = UsageColour(c.UFt);
+    auto f = TextInto(c, line.Formula);
+    f.Num(tmin, "0.00") << "/";
+    f.Num(c.t, "0.00") << " = ";
+    TextInto(c, line.Value).Num(c.UFt, "0.00");
+    SetLine(line, plate2 ? "Plate 2: UF = tmin/t = " : "Plate 1: UF = tmin/t = ",
+            scantling::ByStructure(scantling::StructureOf(c), "  < 1.0  (3-2-2/7.3)", "  < 1.0  (3-2-2/9.3)",
+                                   "  < 1.0  (3-2-4/3.3)"),
+            UsageColour(c.UFt));
 }
 
 }  // namespace
@@ -85,7 +86,7 @@ void PlateScantling(Case& c) {
     const double s = plate2 ? double(c.s2) : double(c.s1);
     const double tmin = MinimumThickness(c, k, s, q, aspect);
     c.UFt = k.Div(tmin, c.t, "the plate thickness t is zero");
-    if (c.UFt != 0.0) FillPlateScantlingLine(c, tmin, plate2);
+    if (c.UFt != 0.0 && c.Texts) FillPlateScantlingLine(c, tmin, plate2);
 }
 
 }  // namespace veltar

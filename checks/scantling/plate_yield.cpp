@@ -25,14 +25,14 @@ scantling::Governing GoverningCorner(const Case& c, const Checked& k) {
 }
 
 void FillPlateYieldLine(Case& c, const scantling::Governing& g) {
-    const char sep = SepOf(c.DecSep);
     ResultLine& line = c.PlateYieldLine;
-    line.Title = std::string("Point: ") + kCornerName[g.point] + ":  " + "UF = F.S.*Sigeq/Fy = ";
-    line.Formula = Format(c.FS, "0.00", sep) + "*" + scantling::FormatHeld(g, "0.0", sep) + "/" +
-                   Format(c.Fyp, "0.0", sep) + " = ";
-    line.Value = Format(c.UFy, "0.00", sep);
-    line.Reference = "  < 1.0 (3-2-1/3.11)";
-    line.Colour = UsageColour(c.UFy);
+    auto f = TextInto(c, line.Formula);
+    f.Num(c.FS, "0.00") << "*";
+    scantling::NumHeld(f, g, "0.0") << "/";
+    f.Num(c.Fyp, "0.0") << " = ";
+    TextInto(c, line.Value).Num(c.UFy, "0.00");
+    SetLine(line, "Point: ", "  < 1.0 (3-2-1/3.11)", UsageColour(c.UFy));
+    line.Title.append(1, kCornerName[g.point]).append(":  UF = F.S.*Sigeq/Fy = ");
 }
 
 }  // namespace
@@ -46,7 +46,8 @@ void PlateYield(Case& c) {
     const scantling::Governing g = GoverningCorner(c, k);
     // The yield stress itself: the 0.72*Fup limit belongs to the thickness rule only.
     c.UFy = k.Div(double(c.FS) * g.value, c.Fyp, "the plate yield stress Fyp is zero");
-    c.PlateYieldNote = "  Control in points A-D,  Factor of Safety F.S. = " + Format(c.FS, "0.00", SepOf(c.DecSep));
+    if (!c.Texts) return;
+    (TextInto(c, c.PlateYieldNote) << "  Control in points A-D,  Factor of Safety F.S. = ").Num(c.FS, "0.00");
     if (c.UFy != 0.0) FillPlateYieldLine(c, g);
 }
 

@@ -29,9 +29,9 @@ void TakeIfGreater(Governing& g, int point, double value, bool single) {
     if (value > g.value) g = {point, value, single};
 }
 
-std::string FormatHeld(const Governing& g, std::string_view mask, char sep) {
-    if (g.single) return Format(static_cast<float>(g.value), mask, sep);
-    return Format(g.value, mask, sep);
+ResultText& NumHeld(ResultText& text, const Governing& g, const NumMask& mask) {
+    if (g.single) return text.Num(static_cast<float>(g.value), mask);
+    return text.Num(g.value, mask);
 }
 
 float WeffMin(const Checked& k, double wAtPlate, double wAtTop, std::string_view hint) {
@@ -44,10 +44,13 @@ float PlateQ(const Case& c, const Tables& tables) { return MaterialQ(tables, c.P
 double ModulusCheck(const Case& c, const Checked& k, ResultLine& line, double sm, float weffmin,
                     std::string_view zeroHint, const ByType& reference) {
     const double uf = k.Div(sm, weffmin, zeroHint);
-    if (uf <= 0.0) return uf;
-    const char sep = SepOf(c.DecSep);
-    SetLine(line, "UF = SM/Weffmin  = ", Format(sm, "0.0", sep) + "/" + Format(weffmin, "0.0", sep) + " = ",
-            Format(uf, "0.00", sep), ByStructure(StructureOf(c), reference.watertight, reference.tank, reference.upper),
+    if (uf <= 0.0 || !c.Texts) return uf;
+    auto f = TextInto(c, line.Formula);
+    f.Num(sm, "0.0") << "/";
+    f.Num(weffmin, "0.0") << " = ";
+    TextInto(c, line.Value).Num(uf, "0.00");
+    SetLine(line,
+            "UF = SM/Weffmin  = ", ByStructure(StructureOf(c), reference.watertight, reference.tank, reference.upper),
             UsageColour(uf));
     return uf;
 }

@@ -39,8 +39,8 @@ struct Governing {
 // Replaces `g` only when `value` is strictly greater: ties stay with the earlier point.
 void TakeIfGreater(Governing& g, int point, double value, bool single = false);
 
-// Text of a governing stress with the mask, in the precision it is held in.
-std::string FormatHeld(const Governing& g, std::string_view mask, char sep);
+// Appends a governing stress under the mask, in the precision it is held in.
+ResultText& NumHeld(ResultText& text, const Governing& g, const NumMask& mask);
 
 // The smaller of the two section moduli (mm3) in cm3, held as a 32-bit float.
 float WeffMin(const Checked& k, double wAtPlate, double wAtTop, std::string_view hint);

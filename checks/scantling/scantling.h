@@ -6,6 +6,11 @@
 
 namespace veltar {
 
+// Titles of the girder lines that read "OK" or "NOK".
+inline constexpr std::string_view kGirderDepthTitle = "Min depth of girder = ";
+inline constexpr std::string_view kGirderWebTitle = "Min thickness of web = ";
+inline constexpr std::string_view kTrippingTitle = "Max distance between tripping brackets = ";
+
 // Minimum plate thickness: UFt = tmin/t.
 void PlateScantling(Case& c);
 
@@ -24,7 +29,7 @@ void GirderScantling(Case& c, const Tables& tables);
 // c-factor captions ctext0..2 and the tab and option the window shows.
 void CFactorText(Case& c);
 
-// Appends the scantling and yield rows to c.Rows.
-void ShowScantlingResults(Case& c);
+// Writes the scantling and yield rows of the result list.
+void ShowScantlingResults(const Case& c, RowWriter& rows);
 
 }  // namespace veltar

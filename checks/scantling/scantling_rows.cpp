@@ -8,49 +8,49 @@ namespace {
 
 // The widths are held in different precisions (beSc a double, beG a 32-bit float).
 template <typename Width>
-std::string WidthNote(const Case& c, Width width, std::string_view tail) {
-    return "Effective width sw = " + Format(width, "#0.0", SepOf(c.DecSep)) + std::string(tail);
+void WidthNote(const Case& c, RowWriter& rows, Width width, std::string_view tail) {
+    (rows.NoteText(SepOf(c.DecSep)) << "Effective width sw = ").Num(width, "#0.0") << tail;
 }
 
-void ModulusRows(Case& c) {
+void ModulusRows(const Case& c, RowWriter& rows) {
     if (!c.StiffSMLine.Title.empty()) {
-        AddHeading(c.Rows, "STIFFENER SCANTLING:");
-        AddNote(c.Rows, WidthNote(c, c.beSc, " mm "));
-        AddResultIfTitled(c.Rows, c.StiffSMLine);
+        rows.Heading("STIFFENER SCANTLING:");
+        WidthNote(c, rows, c.beSc, " mm ");
+        rows.ResultIfTitled(c.StiffSMLine);
     }
     if (!c.GirderSMLine.Title.empty()) {
-        AddHeading(c.Rows, "GIRDER SCANTLING:");
-        AddNote(c.Rows, WidthNote(c, c.beG, " mm "));
-        AddResultIfTitled(c.Rows, c.GirderSMLine);
+        rows.Heading("GIRDER SCANTLING:");
+        WidthNote(c, rows, c.beG, " mm ");
+        rows.ResultIfTitled(c.GirderSMLine);
     }
-    AddResultIfTitled(c.Rows, c.GirderDepthLine);
-    AddResultIfTitled(c.Rows, c.GirderWebLine);
-    AddResultIfTitled(c.Rows, c.TrippingLine);
+    rows.ResultIfTitled(c.GirderDepthLine);
+    rows.ResultIfTitled(c.GirderWebLine);
+    rows.ResultIfTitled(c.TrippingLine);
 }
 
-void YieldRows(Case& c) {
+void YieldRows(const Case& c, RowWriter& rows) {
     if (!c.PlateYieldLine.Title.empty()) {
-        AddHeading(c.Rows, "PLATE YIELD CONTROL:");
-        AddResultIfTitled(c.Rows, c.PlateYieldLine);
+        rows.Heading("PLATE YIELD CONTROL:");
+        rows.ResultIfTitled(c.PlateYieldLine);
     }
-    AddHeading(c.Rows, "STIFFENER YIELD CHECK:");
-    AddNote(c.Rows, WidthNote(c, c.beSc, " mm (check at points 1-3, plate(p) and stiffener(s)). "));
-    AddResultIfTitled(c.Rows, c.StiffYieldPLine);
-    AddResultIfTitled(c.Rows, c.StiffYieldSLine);
+    rows.Heading("STIFFENER YIELD CHECK:");
+    WidthNote(c, rows, c.beSc, " mm (check at points 1-3, plate(p) and stiffener(s)). ");
+    rows.ResultIfTitled(c.StiffYieldPLine);
+    rows.ResultIfTitled(c.StiffYieldSLine);
 }
 
 }  // namespace
 
-void ShowScantlingResults(Case& c) {
-    AddNote(c.Rows,
-            "Rule/Scantling/Yield: ABS, Mobile Offshore Drilling Units, Part 3 "
-            "Hull Construction and equipment)");
+void ShowScantlingResults(const Case& c, RowWriter& rows) {
+    rows.Note(
+        "Rule/Scantling/Yield: ABS, Mobile Offshore Drilling Units, Part 3 "
+        "Hull Construction and equipment)");
     if (!c.PlateScantlingLine.Title.empty()) {
-        AddHeading(c.Rows, "PLATE SCANTLING:");
-        AddResultIfTitled(c.Rows, c.PlateScantlingLine);
+        rows.Heading("PLATE SCANTLING:");
+        rows.ResultIfTitled(c.PlateScantlingLine);
     }
-    ModulusRows(c);
-    YieldRows(c);
+    ModulusRows(c, rows);
+    YieldRows(c, rows);
 }
 
 }  // namespace veltar

@@ -46,13 +46,14 @@ scantling::Governing StiffenerSide(const Case& c, const Checked& k) {
 
 void FillYieldLine(ResultLine& line, const Case& c, const scantling::Governing& g, char side, const Real& fy,
                    double uf) {
-    const char sep = SepOf(c.DecSep);
-    line.Title = "Point " + std::to_string(g.point) + side + ": UF = F.S.*Sigeq/Fy  = ";
-    line.Formula =
-        Format(c.FS, "0.00", sep) + "*" + scantling::FormatHeld(g, "0.0", sep) + "/" + Format(fy, "0.0", sep) + " = ";
-    line.Value = Format(uf, "0.00", sep);
-    line.Reference = "  < 1.0 (3-2-1/3.11)";
-    line.Colour = UsageColour(uf);
+    auto f = TextInto(c, line.Formula);
+    f.Num(c.FS, "0.00") << "*";
+    scantling::NumHeld(f, g, "0.0") << "/";
+    f.Num(fy, "0.0") << " = ";
+    TextInto(c, line.Value).Num(uf, "0.00");
+    SetLine(line, "Point ", "  < 1.0 (3-2-1/3.11)", UsageColour(uf));
+    // The points are 1 to 3.
+    line.Title.append(1, static_cast<char>('0' + g.point)).append(1, side).append(": UF = F.S.*Sigeq/Fy  = ");
 }
 
 }  // namespace
@@ -65,6 +66,7 @@ void StiffenerYield(Case& c) {
     c.UFyp = k.Div(double(c.FS) * plate.value, c.Fyp, "the plate yield stress Fyp is zero");
     const scantling::Governing stiff = StiffenerSide(c, k);
     c.UFys = k.Div(double(c.FS) * stiff.value, c.Fys, "the stiffener yield stress Fys is zero");
+    if (!c.Texts) return;
     FillYieldLine(c.StiffYieldPLine, c, plate, 'p', c.Fyp, c.UFyp);
     FillYieldLine(c.StiffYieldSLine, c, stiff, 's', c.Fys, c.UFys);
 }

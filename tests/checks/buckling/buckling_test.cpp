@@ -265,7 +265,9 @@ Case Listed(i16 calcErrorFlag, i16 inclDeform, double p) {
 // Each row as style letter (N note, H heading, R result, E error), text, value,
 // reference and a non-zero colour.
 std::string Rows(Case c) {
-    ShowBucklingResults(c);
+    RowWriter rows(c.Rows);
+    ShowBucklingResults(c, rows);
+    rows.Finish();
     std::string out;
     for (const ListRow& r : c.Rows)
         out += "NHRE"[static_cast<int>(r.style)] + r.text + r.value + r.reference +
