@@ -17,13 +17,6 @@
 namespace veltar {
 namespace {
 
-// Span warnings would repeat for every case of a table; the table shows the spans,
-// so the run goes on without them.
-class NoWarnings : public CalcEvents {
-public:
-    void Warn(std::string_view, std::string_view) override {}
-};
-
 // A block's rows as read: their texts one after the other. The worker reads their
 // cells, so that the reading thread only finds the line ends.
 struct RowText {
@@ -233,9 +226,8 @@ Status RunOnWorkers(CaseLineReader& reader, const Tables& tables, const ResultFo
 }  // namespace
 
 void CalculateRow(Case& c, const Tables& tables, const CaseRow& row) {
-    NoWarnings quiet;
     ApplyCaseRow(c, tables, row);
-    Calculate(c, tables, quiet);
+    CalculateNumbers(c, tables);
 }
 
 Status StreamResultTable(CaseLineReader& reader, const Tables& tables, const ResultFormat& format, TextSink& sink,

@@ -74,7 +74,9 @@ using FaultListener = std::function<void(const FaultedRow&)>;
 Status StreamResultTable(CaseLineReader& reader, const Tables& tables, const ResultFormat& format, TextSink& sink,
                          const StreamOptions& options, const FaultListener& faulted, StreamReport& report);
 
-// The run of one case row, in one place: the row made the case and calculated.
+// The run of one case row, in one place: the row made the case and its numbers
+// calculated (the result table shows no line texts, and span warnings would repeat
+// for every case; the table shows the spans).
 void CalculateRow(Case& c, const Tables& tables, const CaseRow& row);
 
 }  // namespace veltar
