@@ -4,6 +4,7 @@
 
 #include <initializer_list>
 #include <string>
+#include <string_view>
 
 namespace veltar::cli {
 
@@ -26,6 +27,13 @@ std::string ReadArgs(int argc, char** argv, std::initializer_list<FlagArg> flags
 
 // True when one of the words asks for the command's help.
 bool AsksForHelp(int argc, char** argv);
+
+// A decimal number ("12", "-0.5", "2.06e5") read with the program's one decimal
+// grammar, a point whatever the locale says; false for anything else.
+bool ReadNumberArg(std::string_view text, double& value);
+
+// A whole number from `min` to `max`; false for anything else.
+bool ReadWholeArg(std::string_view text, int min, int max, int& value);
 
 // The check mode of a --mode value, or 0 when the text is none of 1, 2, 3.
 int ModeOf(const std::string& text);

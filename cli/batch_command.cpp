@@ -12,7 +12,6 @@
 #include <thread>
 
 #include "cli/args.h"
-#include "cli/arguments.h"
 #include "cli/common.h"
 #include "cli/tableformats.h"
 #include "core/excerpt.h"
@@ -77,11 +76,6 @@ std::unique_ptr<ResultFormat> FormatOf(const std::string& name) {
     if (name == "csv") return std::make_unique<CsvFormat>();
     if (name == "jsonl") return std::make_unique<JsonLinesFormat>();
     return std::make_unique<VeltoFormat>('.');
-}
-
-int FileError(const std::string& message) {
-    std::fprintf(stderr, "veltar-cli: %s\n", Printable(message).c_str());
-    return kExitFileError;
 }
 
 // The result file, replaced only when the whole table is written.

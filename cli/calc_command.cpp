@@ -57,11 +57,6 @@ std::string Heading(const Case& c) {
            "   Identification: " + Printable(c.Ident) + "\n";
 }
 
-int Fail(const std::string& message) {
-    std::fprintf(stderr, "veltar-cli: %s\n", Printable(message).c_str());
-    return kExitFileError;
-}
-
 }  // namespace
 
 int RunCalc(int argc, char** argv) {
@@ -73,10 +68,10 @@ int RunCalc(int argc, char** argv) {
     if (const std::string problem = ParseCalcOptions(argc, argv, o); !problem.empty())
         return UsageError(problem, kCalcUsage);
     Tables tables;
-    if (Status s = LoadTables(o.dataDir, tables); !s) return Fail(s.message);
+    if (Status s = LoadTables(o.dataDir, tables); !s) return FileError(s.message);
     Case c;
     std::vector<std::string> warnings;
-    if (Status s = CalculatedCase(o.file, tables, o.mode, o.deform, c, warnings); !s) return Fail(s.message);
+    if (Status s = CalculatedCase(o.file, tables, o.mode, o.deform, c, warnings); !s) return FileError(s.message);
     if (o.json) {
         std::cout << CaseJson(c, warnings);
         return kExitOk;
@@ -96,16 +91,16 @@ int RunSave(int argc, char** argv) {
     if (problem.empty() && file.empty()) problem = "no project file named";
     if (!problem.empty()) return UsageError(problem, kSaveUsage);
     Tables tables;
-    if (Status s = LoadTables(dataDir, tables); !s) return Fail(s.message);
+    if (Status s = LoadTables(dataDir, tables); !s) return FileError(s.message);
     Case c;
     std::vector<std::string> warnings;
     if (from.empty())
         StartupCase(c, tables);
     else if (Status s = CalculatedCase(from, tables, 3, false, c, warnings); !s)
-        return Fail(s.message);
+        return FileError(s.message);
     for (const std::string& w : warnings) std::fprintf(stderr, "warning:%s\n", Printable(w).c_str());
     const std::string asked = file;
-    if (Status s = WriteProjectFile(c, file); !s) return Fail(s.message);
+    if (Status s = WriteProjectFile(c, file); !s) return FileError(s.message);
     if (file != asked) std::printf("saved as %s\n", Printable(file).c_str());
     return kExitOk;
 }

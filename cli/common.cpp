@@ -1,9 +1,11 @@
 // The program folder and the data tables for the command-line tool.
 #include "cli/common.h"
 
+#include <cstdio>
 #include <filesystem>
 #include <system_error>
 
+#include "core/excerpt.h"
 #include "files/datatables.h"
 #include "files/projectfile.h"
 #include "run/calculate.h"
@@ -19,6 +21,11 @@ std::string ExeDir() {
 }
 
 std::string DataDir(const std::string& dataDir) { return dataDir.empty() ? FindDataDir(ExeDir()) : dataDir; }
+
+int FileError(const std::string& message) {
+    std::fprintf(stderr, "veltar-cli: %s\n", Printable(message).c_str());
+    return kExitFileError;
+}
 
 Status LoadTables(const std::string& dataDir, Tables& tables) {
     return dataDir.empty() ? ReadProgramTables(ExeDir(), tables) : ReadTables(dataDir, tables);

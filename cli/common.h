@@ -15,6 +15,10 @@ constexpr int kExitOk = 0;
 constexpr int kExitUsage = 1;
 constexpr int kExitFileError = 2;
 
+// Prints "veltar-cli: <message>" to stderr, its control bytes escaped (a message may
+// quote a file); the file-error exit code.
+int FileError(const std::string& message);
+
 // Folder of the running executable.
 std::string ExeDir();
 

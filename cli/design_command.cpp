@@ -13,7 +13,6 @@
 #include <vector>
 
 #include "cli/args.h"
-#include "cli/arguments.h"
 #include "cli/common.h"
 #include "cli/jsontext.h"
 #include "run/designsearch.h"
@@ -120,35 +119,28 @@ void WriteJson(const DesignResult& r, std::ostream& out) {
     out << json << "\n  ]\n}\n";
 }
 
-int FileFailure(const std::string& message) {
-    std::fprintf(stderr, "veltar-cli: %s\n", message.c_str());
-    return kExitFileError;
-}
-
-int Usage(const std::string& problem) {
-    std::fprintf(stderr, "veltar-cli: %s\n%s", problem.c_str(), kDesignUsage);
-    return kExitUsage;
-}
-
 }  // namespace
 
 int RunDesignCommand(int argc, char** argv) {
     DesignArgs a;
-    if (const std::string problem = ParseDesignArgs(argc, argv, a); !problem.empty()) return Usage(problem);
+    if (const std::string problem = ParseDesignArgs(argc, argv, a); !problem.empty())
+        return UsageError(problem, kDesignUsage);
     DesignSpace space;
-    if (const std::string problem = ReadVary(a.vary, space.vary); !problem.empty()) return Usage(problem);
-    if (const std::string problem = ReadKinds(a.kinds, space.kinds); !problem.empty()) return Usage(problem);
+    if (const std::string problem = ReadVary(a.vary, space.vary); !problem.empty())
+        return UsageError(problem, kDesignUsage);
+    if (const std::string problem = ReadKinds(a.kinds, space.kinds); !problem.empty())
+        return UsageError(problem, kDesignUsage);
     Tables tables;
-    if (Status s = LoadTables(a.dataDir, tables); !s) return FileFailure(s.message);
+    if (Status s = LoadTables(a.dataDir, tables); !s) return FileError(s.message);
     Case c;
     std::vector<std::string> warnings;
-    if (Status s = CalculatedCase(a.file, tables, a.mode, false, c, warnings); !s) return FileFailure(s.message);
+    if (Status s = CalculatedCase(a.file, tables, a.mode, false, c, warnings); !s) return FileError(s.message);
     const DesignSpace defaults = DefaultDesignSpace(c);
     space.tFrom = a.tFrom.value_or(defaults.tFrom);
     space.tTo = a.tTo.value_or(defaults.tTo);
     space.mode = a.mode;
     space.top = a.top;
-    if (Status s = CheckDesignSpace(space); !s) return Usage(s.message);
+    if (Status s = CheckDesignSpace(space); !s) return UsageError(s.message, kDesignUsage);
     const auto start = std::chrono::steady_clock::now();
     const DesignResult r = SearchDesigns(c, tables, space);
     const std::chrono::duration<double> took = std::chrono::steady_clock::now() - start;

@@ -47,11 +47,6 @@ void QuietQtNotes(QtMsgType type, const QMessageLogContext&, const QString& text
     if (type == QtCriticalMsg || type == QtFatalMsg) std::fprintf(stderr, "veltar-cli: %s\n", qPrintable(text));
 }
 
-int Fail(const std::string& message) {
-    std::fprintf(stderr, "veltar-cli: %s\n", message.c_str());
-    return kExitFileError;
-}
-
 }  // namespace
 
 int RunReport(int argc, char** argv) {
@@ -64,10 +59,10 @@ int RunReport(int argc, char** argv) {
         return UsageError(problem, kReportUsage);
     const std::string dataDir = DataDir(a.dataDir);
     Tables tables;
-    if (Status s = LoadTables(dataDir, tables); !s) return Fail(s.message);
+    if (Status s = LoadTables(dataDir, tables); !s) return FileError(s.message);
     Case c;
     std::vector<std::string> warnings;
-    if (Status s = CalculatedCase(a.file, tables, a.mode, a.deform, c, warnings); !s) return Fail(s.message);
+    if (Status s = CalculatedCase(a.file, tables, a.mode, a.deform, c, warnings); !s) return FileError(s.message);
     for (const std::string& w : warnings) std::fprintf(stderr, "warning:%s\n", w.c_str());
 
     qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -77,7 +72,7 @@ int RunReport(int argc, char** argv) {
     char* qtArgv[] = {name, nullptr};
     QGuiApplication app(qtArgc, qtArgv);
     const ReportOptions options{c.CheckMode, QDateTime::currentDateTime(), TableFingerprint(dataDir)};
-    if (Status s = WriteReportPdf(QString::fromStdString(a.out), c, tables, options); !s) return Fail(s.message);
+    if (Status s = WriteReportPdf(QString::fromStdString(a.out), c, tables, options); !s) return FileError(s.message);
     return kExitOk;
 }
 

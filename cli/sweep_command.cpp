@@ -9,7 +9,6 @@
 #include <vector>
 
 #include "cli/args.h"
-#include "cli/arguments.h"
 #include "cli/common.h"
 #include "cli/jsontext.h"
 #include "run/sweep.h"
@@ -104,34 +103,26 @@ std::string JsonLine(const SweepResult& r, const SweepStep& s) {
     return line + "}\n";
 }
 
-int FileFailure(const std::string& message) {
-    std::fprintf(stderr, "veltar-cli: %s\n", message.c_str());
-    return kExitFileError;
-}
-
-int Usage(const std::string& problem) {
-    std::fprintf(stderr, "veltar-cli: %s\n%s", problem.c_str(), kSweepUsage);
-    return kExitUsage;
-}
-
 }  // namespace
 
 int RunSweepCommand(int argc, char** argv) {
     SweepArgs a;
-    if (const std::string problem = ParseSweepArgs(argc, argv, a); !problem.empty()) return Usage(problem);
+    if (const std::string problem = ParseSweepArgs(argc, argv, a); !problem.empty())
+        return UsageError(problem, kSweepUsage);
     const FieldDef* field = FindSweepable(a.param);
     if (!field)
-        return Usage("--param: \"" + a.param + "\" is not an input a sweep can vary (" + SweepableNames() + ")");
+        return UsageError("--param: \"" + a.param + "\" is not an input a sweep can vary (" + SweepableNames() + ")",
+                          kSweepUsage);
     Tables tables;
-    if (Status s = LoadTables(a.dataDir, tables); !s) return FileFailure(s.message);
+    if (Status s = LoadTables(a.dataDir, tables); !s) return FileError(s.message);
     Case c;
     std::vector<std::string> warnings;
-    if (Status s = CalculatedCase(a.file, tables, a.mode, false, c, warnings); !s) return FileFailure(s.message);
+    if (Status s = CalculatedCase(a.file, tables, a.mode, false, c, warnings); !s) return FileError(s.message);
     SweepRange range = DefaultSweepRange(c, *field);
     range.from = a.from.value_or(range.from);
     range.to = a.to.value_or(range.to);
     range.steps = a.steps.value_or(range.steps);
-    if (Status s = CheckSweepRange(range); !s) return Usage(s.message);
+    if (Status s = CheckSweepRange(range); !s) return UsageError(s.message, kSweepUsage);
     const SweepResult r = RunSweep(c, tables, range, a.mode);
     if (a.jsonl)
         for (const SweepStep& s : r.steps) std::cout << JsonLine(r, s);
