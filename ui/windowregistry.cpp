@@ -32,7 +32,7 @@ void WaitFor(const std::function<bool()>& ready, int limitMs = 5000) {
     QCoreApplication::processEvents();
 }
 
-HelpCommands& Commands(MainWindow& main) { return *main.findChild<HelpCommands*>("helpCommands"); }
+HelpCommands& Commands(MainWindow& main) { return Control<HelpCommands>(main, "helpCommands"); }
 
 QWidget* OpenHelp(MainWindow& main) {
     HelpWindow* help = Commands(main).Contents();

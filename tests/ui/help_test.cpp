@@ -16,6 +16,7 @@
 #include "ui/help/aboutwindow.h"
 #include "ui/help/helpcommands.h"
 #include "ui/help/helpwindow.h"
+#include "ui/menus.h"
 #include "windowfixture.h"
 
 using namespace veltar;
@@ -95,6 +96,7 @@ void HelpTest::controlsOpenTheirTopics() {
 void HelpTest::missingFilesAreNamed() {
     QTemporaryDir dir;
     QMainWindow window;
+    BuildMenus(window);
     RecordingIO io;
     HelpCommands commands(window, io, dir.path());
     QVERIFY(!commands.Contents());

@@ -20,9 +20,7 @@ DatabaseCommands::DatabaseCommands(MainWindow& main) : QObject(&main), main_(mai
 
 DatabaseWindow* DatabaseCommands::Open() {
     if (!window_) window_ = new DatabaseWindow(main_);
-    window_->show();
-    window_->raise();
-    window_->activateWindow();
+    ShowInFront(*window_);
     return window_;
 }
 

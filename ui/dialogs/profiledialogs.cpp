@@ -60,9 +60,7 @@ ProfileDialog* ProfileDialogs::Open(const DialogDef& def) {
         dialog = Create(def);
         dialog->PlaceOver(main_);
     }
-    dialog->show();
-    dialog->raise();
-    dialog->activateWindow();
+    ShowInFront(*dialog);
     return dialog;
 }
 

@@ -11,6 +11,7 @@
 #include <QScreen>
 #include <QSvgRenderer>
 
+#include "ui/control.h"
 #include "ui/help/aboutlinks.h"
 #include "ui/userio.h"
 
@@ -116,9 +117,7 @@ void AboutWindow::mouseMoveEvent(QMouseEvent* e) {
 void AboutWindow::ShowCentred() {
     adjustSize();
     if (const QScreen* s = screen()) move(s->availableGeometry().center() - rect().center());
-    show();
-    raise();
-    activateWindow();
+    ShowInFront(*this);
 }
 
 }  // namespace veltar

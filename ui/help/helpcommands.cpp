@@ -15,6 +15,7 @@
 #include <QShortcut>
 #include <QUrl>
 
+#include "ui/control.h"
 #include "ui/help/aboutwindow.h"
 #include "ui/help/helpengine.h"
 #include "ui/help/helpwindow.h"
@@ -52,17 +53,11 @@ HelpCommands::HelpCommands(QMainWindow& window, UserIO& io, const QString& dataD
 }
 
 void HelpCommands::ConnectMenu() {
-    auto wire = [this](const char* name, auto slot) {
-        if (QAction* action = window_.findChild<QAction*>(name)) {
-            action->setEnabled(true);
-            connect(action, &QAction::triggered, this, slot);
-        }
-    };
-    wire("mnuhelpcont", [this] { Contents(); });
-    wire("mnuhelpsearch", [this] { Search(); });
-    wire("mnuTheory", [this] { TheoryManual(); });
-    wire("mnuDatabaseDoc", [this] { DatabaseManual(); });
-    wire("mnuabout", [this] { About(); });
+    WireItem(window_, "mnuhelpcont", this, [this] { Contents(); });
+    WireItem(window_, "mnuhelpsearch", this, [this] { Search(); });
+    WireItem(window_, "mnuTheory", this, [this] { TheoryManual(); });
+    WireItem(window_, "mnuDatabaseDoc", this, [this] { DatabaseManual(); });
+    WireItem(window_, "mnuabout", this, [this] { About(); });
 }
 
 QString HelpCommands::HelpFile() const { return QDir(dataDir_).filePath("veltar.qch"); }

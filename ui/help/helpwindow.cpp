@@ -17,6 +17,7 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include "ui/control.h"
 #include "ui/help/helpengine.h"
 
 namespace veltar {
@@ -163,18 +164,14 @@ QUrl HelpWindow::CurrentPage() const { return browser_->source(); }
 void HelpWindow::ShowContents() {
     tabs_->setCurrentIndex(0);
     ShowPage(QUrl(QString(kHelpRoot) + "index.html"));
-    show();
-    raise();
-    activateWindow();
+    ShowInFront(*this);
 }
 
 void HelpWindow::ShowSearch() {
     tabs_->setCurrentIndex(2);
     engine_->searchEngine()->queryWidget()->setSearchInput(QString());
     if (!browser_->source().isValid()) ShowPage(QUrl(QString(kHelpRoot) + "index.html"));
-    show();
-    raise();
-    activateWindow();
+    ShowInFront(*this);
     engine_->searchEngine()->queryWidget()->setFocus();
 }
 
@@ -183,9 +180,7 @@ bool HelpWindow::ShowTopic(const QString& id) {
     if (it == topics_.constEnd()) return false;
     tabs_->setCurrentIndex(0);
     ShowPage(QUrl(QString(kHelpRoot) + *it));
-    show();
-    raise();
-    activateWindow();
+    ShowInFront(*this);
     return true;
 }
 

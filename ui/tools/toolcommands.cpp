@@ -3,6 +3,7 @@
 
 #include <QAction>
 
+#include "ui/control.h"
 #include "ui/mainwindow.h"
 #include "ui/tools/designwindow.h"
 #include "ui/tools/sweepwindow.h"
@@ -13,9 +14,7 @@ namespace {
 template <class W>
 W* ShowRaised(QPointer<W>& window, MainWindow& main) {
     if (!window) window = new W(main);
-    window->show();
-    window->raise();
-    window->activateWindow();
+    ShowInFront(*window);
     return window;
 }
 
@@ -23,14 +22,8 @@ W* ShowRaised(QPointer<W>& window, MainWindow& main) {
 
 ToolCommands::ToolCommands(MainWindow& window) : QObject(&window), window_(window) {
     setObjectName("toolCommands");
-    auto wire = [this](const char* name, auto slot) {
-        if (QAction* action = window_.findChild<QAction*>(name)) {
-            action->setEnabled(true);
-            connect(action, &QAction::triggered, this, slot);
-        }
-    };
-    wire("mnusweep", [this] { Sweep(); });
-    wire("mnudesign", [this] { DesignSearch(); });
+    WireItem(window_, "mnusweep", this, [this] { Sweep(); });
+    WireItem(window_, "mnudesign", this, [this] { DesignSearch(); });
 }
 
 SweepWindow* ToolCommands::Sweep() { return ShowRaised(sweep_, window_); }
