@@ -24,11 +24,6 @@ constexpr double kRunGoalUs = 5;
 constexpr double kNumbersGoalUs = 1.5;
 constexpr double kTableGoalS = 0.3;
 
-class NoWarnings : public CalcEvents {
-public:
-    void Warn(std::string_view, std::string_view) override {}
-};
-
 bool LoadTables(benchmark::State& state, Tables& tables) {
     if (ReadTables(VELTAR_DATA_DIR, tables)) return true;
     state.SkipWithError("the data tables could not be read");
@@ -42,7 +37,7 @@ std::vector<Case> MixCases(const Tables& tables, int count) {
     std::vector<std::string> warnings;
     std::vector<Case> cases;
     if (!ParseCaseTable(in, "mix", tables, 0, db, warnings)) return cases;
-    NoWarnings quiet;
+    IgnoredWarnings quiet;
     for (int i = 0; i < db.DbRowCount(); ++i) {
         Case c;
         c.CheckMode = 3;
@@ -57,7 +52,7 @@ void CalculateDefaultCase(benchmark::State& state) {
     Case c;
     PrepareStartupCase(c, tables);
     c.CheckMode = 3;
-    NoWarnings quiet;
+    IgnoredWarnings quiet;
     for ([[maybe_unused]] auto _ : state) {
         Calculate(c, tables, quiet);
         benchmark::DoNotOptimize(c.Rows.data());
@@ -71,7 +66,7 @@ void CalculateCaseMix(benchmark::State& state) {
     if (!LoadTables(state, tables)) return;
     std::vector<Case> cases = MixCases(tables, 240);
     if (cases.empty()) return state.SkipWithError("the case mix could not be read");
-    NoWarnings quiet;
+    IgnoredWarnings quiet;
     std::size_t i = 0;
     for ([[maybe_unused]] auto _ : state) {
         Case& c = cases[i++ % cases.size()];

@@ -1,8 +1,6 @@
 // The batch loop: every row recalculated in turn, its line added to the table.
 #include "run/batch.h"
 
-#include <string_view>
-
 #include "core/numformat.h"
 #include "files/resulttable.h"
 #include "run/dbcase.h"
@@ -10,15 +8,8 @@
 namespace veltar {
 namespace {
 
-// Span warnings would repeat for every case of a table; the table shows the
-// spans, so the run goes on without them.
-class NoWarnings : public CalcEvents {
-public:
-    void Warn(std::string_view, std::string_view) override {}
-};
-
 std::string TableText(Case& c, const Tables& tables, CaseDatabase& db, char sep, ResultReport& report) {
-    NoWarnings quiet;
+    IgnoredWarnings quiet;
     std::string text = ResultHeader() + "\r\n";
     for (int i = 0; i < db.DbRowCount(); ++i) {
         const CaseRow& row = db.rows[i];

@@ -20,6 +20,13 @@ public:
     virtual void Warn(std::string_view text, std::string_view focusBox) = 0;
 };
 
+// For runs of many cases: a warning would repeat for each, and what they show (the
+// result table, the grid, a sweep) shows the spans anyway.
+class IgnoredWarnings : public CalcEvents {
+public:
+    void Warn(std::string_view, std::string_view) override {}
+};
+
 class CollectedWarnings : public CalcEvents {
 public:
     void Warn(std::string_view text, std::string_view) override { texts.emplace_back(text); }

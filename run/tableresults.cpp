@@ -2,20 +2,11 @@
 // loading and fault rules, the result table's cell texts.
 #include "run/tableresults.h"
 
-#include <string_view>
-
 #include "core/resultlist.h"
 #include "run/dbcase.h"
 
 namespace veltar {
 namespace {
-
-// Span warnings would repeat for every case; the window shows them for the case
-// the user picks.
-class NoWarnings : public CalcEvents {
-public:
-    void Warn(std::string_view, std::string_view) override {}
-};
 
 constexpr std::int16_t kRed = 4;
 
@@ -55,7 +46,7 @@ bool CaseOutcome::Fails() const {
 
 std::optional<std::vector<CaseOutcome>> RunCaseRows(Case& scratch, const Tables& tables, CaseDatabase& db,
                                                     const RowProgress& progress) {
-    NoWarnings quiet;
+    IgnoredWarnings quiet;
     std::vector<CaseOutcome> outcomes;
     outcomes.reserve(static_cast<size_t>(db.DbRowCount()));
     for (int row = 0; row < db.DbRowCount(); ++row) {

@@ -13,11 +13,6 @@
 namespace veltar::fuzz {
 namespace {
 
-class Quiet : public CalcEvents {
-public:
-    void Warn(std::string_view, std::string_view) override {}
-};
-
 // A value read back equals the saved one in the precision it was saved in: a float
 // comes back as the decimal that was written for it.
 struct SameValue {
@@ -73,7 +68,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (!ReadProjectFile(c, tables, in)) return 0;
     RecalculateOpened(c, tables);
     c.CheckMode = 3;
-    Quiet quiet;
+    IgnoredWarnings quiet;
     Calculate(c, tables, quiet);
     RequireNothingNonFinite(c);
 
