@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "cli/jsontext.h"
+#include "core/csv.h"
 #include "core/fieldtable.h"
 #include "files/resulttable.h"
 
@@ -71,19 +72,6 @@ void Columns(const CaseRow& row, const Case& c, const std::string& fault, Put&& 
     put("fault", faulted ? Kind::Text : Kind::None, fault);
 }
 
-void CsvCell(std::string& out, std::string_view s) {
-    if (s.find_first_of(",\"\r\n") == std::string_view::npos) {
-        out += s;
-        return;
-    }
-    out += '"';
-    for (char ch : s) {
-        if (ch == '"') out += '"';
-        out += ch;
-    }
-    out += '"';
-}
-
 // The columns' keys, from a case whose values do not matter.
 std::vector<std::string> GatherKeys() {
     std::vector<std::string> keys;
@@ -101,7 +89,7 @@ const std::vector<std::string>& Keys() {
 void CsvFormat::Header(std::string& out) const {
     for (size_t i = 0; i < Keys().size(); ++i) {
         if (i > 0) out += ',';
-        CsvCell(out, Keys()[i]);
+        AppendCsvCell(out, Keys()[i]);
     }
     out += "\r\n";
 }
@@ -110,10 +98,10 @@ void CsvFormat::Comment(std::string&, const CaseRow&) const {}
 
 void CsvFormat::Calculated(std::string& out, const CaseRow& row, const Case& c, const std::string& fault) const {
     bool first = true;
-    Columns(row, c, fault, [&](const char*, Kind, std::string_view text) {
+    Columns(row, c, fault, [&](const char*, Kind kind, std::string_view text) {
         if (!first) out += ',';
         first = false;
-        CsvCell(out, text);
+        AppendCsvCell(out, text, kind == Kind::Text);
     });
     out += "\r\n";
 }

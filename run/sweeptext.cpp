@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <string_view>
 
+#include "core/csv.h"
 #include "core/numformat.h"
 #include "run/sweep.h"
 
@@ -67,10 +68,9 @@ std::string Shortest(T x) {
 }
 
 std::string CsvCell(const std::string& s) {
-    if (s.find_first_of(",\"\r\n") == std::string::npos) return s;
-    std::string out = "\"";
-    for (char ch : s) out += ch == '"' ? std::string("\"\"") : std::string(1, ch);
-    return out + "\"";
+    std::string out;
+    AppendCsvCell(out, s);
+    return out;
 }
 
 std::string FactorCell(const FactorReading& f) {

@@ -1,17 +1,16 @@
-// A cell that a spreadsheet would take for a formula (an Ident beginning with "=",
-// "+", "-" or "@" from an untrusted table) is written with a leading apostrophe, which
-// spreadsheets show as text.
+// The Ident is text from an untrusted table: a spreadsheet must not take it for a formula.
 #include "ui/database/gridcsv.h"
 
+#include "core/csv.h"
 #include "ui/database/casegridmodel.h"
 
 namespace veltar {
 namespace {
 
-QString Cell(QString text, bool freeText) {
-    if (freeText && !text.isEmpty() && QString("=+-@").contains(text.front())) text.prepend('\'');
-    if (!text.contains(',') && !text.contains('"') && !text.contains('\n') && !text.contains('\r')) return text;
-    return '"' + text.replace('"', "\"\"") + '"';
+QString Cell(const QString& text, bool freeText) {
+    std::string cell;
+    AppendCsvCell(cell, text.toStdString(), freeText);
+    return QString::fromStdString(cell);
 }
 
 }  // namespace
