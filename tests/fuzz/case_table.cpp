@@ -1,7 +1,9 @@
-// A case table read in both locales and run as the batch does: whatever reads must
-// run and write a result table of one line per row after the header, and a
-// byte-order mark at the start changes nothing.
+// A case table read in both locales and run as the database window and the command
+// line do: whatever reads must run and write a result table of one line per row after
+// the header, the command line's streaming on two threads must refuse the same tables
+// and write the same bytes, and a byte-order mark at the start changes nothing.
 #include <algorithm>
+#include <optional>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -9,6 +11,7 @@
 #include "files/casedb.h"
 #include "fuzz_support.h"
 #include "run/batch.h"
+#include "run/batchstream.h"
 
 namespace veltar::fuzz {
 namespace {
@@ -36,7 +39,31 @@ void RequireMarkDropped(std::string_view text, int decSep, const CaseDatabase& d
         Require(bare.rows[i].Project == db.rows[i].Project, "a mark reaches no cell");
 }
 
-void RunTable(CaseDatabase& db) {
+class TextOf : public TextSink {
+public:
+    Status Write(std::string_view piece) override {
+        text += piece;
+        return Status::Ok();
+    }
+    std::string text;
+};
+
+// The result table as `veltar-cli batch` writes it; nothing when it refuses the table.
+std::optional<std::string> Streamed(std::string_view text) {
+    std::istringstream in{std::string(text)};
+    CaseLineReader reader(*in.rdbuf(), "table");
+    StreamOptions options;
+    options.jobs = 2;
+    options.blockRows = 2;
+    TextOf sink;
+    StreamReport report;
+    const Status s = StreamResultTable(
+        reader, ShippedTables(), VeltoFormat('.'), sink, options, [](const FaultedRow&) {}, report);
+    if (!s) return std::nullopt;
+    return sink.text;
+}
+
+std::string RunTable(CaseDatabase& db) {
     if (db.DbRowCount() > kRowsRun) db.rows.resize(kRowsRun);
     const std::string out = ScratchDir() + "/result.velto";
     Case c;
@@ -46,6 +73,7 @@ void RunTable(CaseDatabase& db) {
     const std::string result = ReadBytes(out);
     Require(std::count(result.begin(), result.end(), '\n') == db.DbRowCount() + 1,
             "the result table holds the header and one line per row");
+    return result;
 }
 
 }  // namespace
@@ -59,8 +87,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string_view text = AsText(data, size);
     CaseDatabase comma, point;
     if (Parse(text, 1, comma)) RequireMarkDropped(text, 1, comma);
-    if (!Parse(text, 0, point)) return 0;
+    const bool read = Parse(text, 0, point);
+    const std::optional<std::string> streamed = Streamed(text);
+    Require(streamed.has_value() == read, "the streaming batch refuses the tables the window refuses");
+    if (!read) return 0;
     RequireMarkDropped(text, 0, point);
-    RunTable(point);
+    const bool whole = point.DbRowCount() <= kRowsRun;
+    const std::string result = RunTable(point);
+    Require(!whole || *streamed == result, "the streaming batch writes the window's result table");
     return 0;
 }
